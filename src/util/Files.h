@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Full paths of the folder's entries whose names do not begin with "."; the
+// list is left as it was when the folder is missing.
+void ListFolderEntries(const QString& folder, QStringList& list);
+
+// The folder of the running program, and its path without the extension:
+// the settings and list files live beside the program.
+QString ProgramFolder();
+QString ProgramBasePath();
+
+// Writes the whole file atomically (temporary file, then rename); an owner-only
+// file when ownerOnly is set. False when anything fails; the old file stays.
+bool WriteFileAtomically(const QString& path, const QByteArray& data, bool ownerOnly = false);
