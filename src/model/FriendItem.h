@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+
+#include "TimeUtil.h"
+
+// One status as the service delivers it; lives only inside a fetch worker's run.
+struct TFriendItem {
+    TDateTime Date{};
+    QByteArray Link;
+    QByteArray ProfileImageURL;
+    QString Text;
+    QString UserID;
+    qint32 ID = 0;
+    QString ReplyUserID;
+    QString Html;
+    int IconIndex = 0; // image index in the row image list, -1 for none
+    QImage Icon;       // the 13x13 row icon; null = none
+    QString ScreenName;
+    QByteArray Rid;
+};
