@@ -1,1 +1,41 @@
 #include "Files.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+void ListFolderEntries(const QString& folder, QStringList& list) {
+    if (folder.isEmpty())
+        return;
+    const QDir dir(folder);
+    if (!dir.exists())
+        return;
+    list.clear();
+    const auto entries =
+        dir.entryInfoList(QDir::Dirs | QDir::Files | QDir::NoDotAndDotDot, QDir::Unsorted);
+    for (const QFileInfo& entry : entries) {
+        if (!entry.fileName().startsWith(QLatin1Char('.')))
+            list.append(dir.filePath(entry.fileName()));
+    }
+}
+
+QString ProgramFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+QString ProgramBasePath() {
+    const QFileInfo program(QCoreApplication::applicationFilePath());
+    return program.dir().filePath(program.completeBaseName());
+}
+
+bool WriteFileAtomically(const QString& path, const QByteArray& data, bool ownerOnly) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
+        return false;
+    if (file.write(data) != data.size())
+        return false;
+    return file.commit();
+}

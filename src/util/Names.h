@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <array>
+
+#include <QString>
 
 inline constexpr int TabCount = 14;
 inline constexpr int NumberedTabCount = 5;

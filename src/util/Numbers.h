@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
-
 #include <optional>
+
+#include <QString>
 
 // A whole number in decimal, or hexadecimal after "$", "x", "X", "0x" or
 // "0X", with optional leading blanks and sign; nothing may follow the digits.
