@@ -11,11 +11,11 @@ struct TQuorbelItem {
     qint32 ID = 0;
     TDateTime Date{};
     bool IsMessage = false;
-    QString UserID;
-    QString ReplyUserID;
-    QString ScreenName;
-    QString Text;
-    QString ProfileImageURL;
-    QByteArray Link;
-    QByteArray Rid;
+    QString UserID{};
+    QString ReplyUserID{};
+    QString ScreenName{};
+    QString Text{};
+    QString ProfileImageURL{};
+    QByteArray Link{};
+    QByteArray Rid{};
 };

@@ -1,0 +1,182 @@
+#include "StatusListModel.h"
+
+#include <algorithm>
+
+#include <QHash>
+
+#include "CompareByDate.h"
+
+namespace {
+constexpr int ColumnCount = 2;
+
+bool IsReverse(TStatusListModel::TSortState state) {
+    return state == TStatusListModel::TSortState::Ascending;
+}
+} // namespace
+
+TStatusListModel::TStatusListModel(bool ownsItems, QObject* parent)
+    : QAbstractTableModel(parent), OwnsItems(ownsItems) {}
+
+TStatusListModel::~TStatusListModel() {
+    if (OwnsItems) {
+        for (const auto& row : Rows)
+            delete row->Item;
+    }
+}
+
+int TStatusListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : Count();
+}
+
+int TStatusListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant TStatusListModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= Count())
+        return {};
+    const TListRow& row = Row(index.row());
+    switch (role) {
+    case Qt::DisplayRole:
+        return index.column() == 0 ? row.Caption : row.Text;
+    case ItemRole:
+        return QVariant::fromValue(reinterpret_cast<quintptr>(row.Item));
+    case ImageIndexRole:
+        return row.ImageIndex;
+    case StateIndexRole:
+        return row.StateIndex;
+    default:
+        return {};
+    }
+}
+
+int TStatusListModel::InsertRow(int pos, TListRow row) {
+    pos = std::clamp(pos, 0, Count());
+    if (SortState != TSortState::Unsorted) {
+        // The list stays sorted when the new row fits between its neighbours.
+        const bool reverse = IsReverse(SortState);
+        const bool afterPrevious =
+            pos == 0 || CompareByDate(ItemAt(pos - 1), row.Item, reverse) <= 0;
+        const bool beforeNext =
+            pos == Count() || CompareByDate(row.Item, ItemAt(pos), reverse) <= 0;
+        if (!afterPrevious || !beforeNext)
+            SortState = TSortState::Unsorted;
+    }
+    beginInsertRows({}, pos, pos);
+    auto owned = std::make_unique<TListRow>(std::move(row));
+    TrackState(owned.get(), StateNone);
+    Rows.insert(Rows.begin() + pos, std::move(owned));
+    endInsertRows();
+    return pos;
+}
+
+int TStatusListModel::InsertSorted(TListRow row, bool reverse) {
+    Sort(reverse);
+    const auto at = std::upper_bound(Rows.begin(), Rows.end(), row.Item,
+                                     [reverse](const TQuorbelItem* item, const auto& other) {
+                                         return CompareByDate(item, other->Item, reverse) < 0;
+                                     });
+    return InsertRow(int(at - Rows.begin()), std::move(row));
+}
+
+void TStatusListModel::Sort(bool reverse) {
+    const TSortState wanted = reverse ? TSortState::Ascending : TSortState::Descending;
+    if (SortState == wanted)
+        return;
+    emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+    const QModelIndexList before = persistentIndexList();
+    QList<TListRow*> rowsBefore;
+    rowsBefore.reserve(before.size());
+    for (const QModelIndex& index : before)
+        rowsBefore.append(Rows[size_t(index.row())].get());
+    std::stable_sort(Rows.begin(), Rows.end(), [reverse](const auto& a, const auto& b) {
+        return CompareByDate(a->Item, b->Item, reverse) < 0;
+    });
+    if (!before.isEmpty()) {
+        QHash<const TListRow*, int> position;
+        for (int i = 0; i < Count(); ++i)
+            position.insert(Rows[size_t(i)].get(), i);
+        QModelIndexList after;
+        after.reserve(before.size());
+        for (qsizetype k = 0; k < before.size(); ++k)
+            after.append(index(position.value(rowsBefore[k]), before[k].column()));
+        changePersistentIndexList(before, after);
+    }
+    SortState = wanted;
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+void TStatusListModel::Clear() {
+    beginResetModel();
+    if (OwnsItems) {
+        for (const auto& row : Rows)
+            delete row->Item;
+    }
+    Rows.clear();
+    NewRows.clear();
+    SortState = TSortState::Descending;
+    endResetModel();
+}
+
+void TStatusListModel::SetStateIndex(int i, int state) {
+    TListRow& row = *Rows[size_t(i)];
+    if (row.StateIndex == state)
+        return;
+    const int old = row.StateIndex;
+    row.StateIndex = state;
+    TrackState(&row, old);
+    EmitRowChanged(i);
+}
+
+void TStatusListModel::SetImageIndex(int i, int image) {
+    TListRow& row = *Rows[size_t(i)];
+    if (row.ImageIndex == image)
+        return;
+    row.ImageIndex = image;
+    EmitRowChanged(i);
+}
+
+void TStatusListModel::SetText(int i, const QString& text) {
+    TListRow& row = *Rows[size_t(i)];
+    if (row.Text == text)
+        return;
+    row.Text = text;
+    EmitRowChanged(i);
+}
+
+int TStatusListModel::ClearNewMarks(bool skipMessages) {
+    int changed = 0;
+    for (auto it = NewRows.begin(); it != NewRows.end();) {
+        TListRow* row = *it;
+        if (skipMessages && row->Item && row->Item->IsMessage) {
+            ++it;
+            continue;
+        }
+        row->StateIndex = StateNone;
+        it = NewRows.erase(it);
+        ++changed;
+    }
+    // One notice for the whole list: views repaint only what they show.
+    if (changed > 0)
+        emit dataChanged(index(0, 0), index(Count() - 1, ColumnCount - 1), {StateIndexRole});
+    return changed;
+}
+
+int TStatusListModel::IndexOfItem(const TQuorbelItem* item) const {
+    for (int i = 0; i < Count(); ++i) {
+        if (ItemAt(i) == item)
+            return i;
+    }
+    return -1;
+}
+
+void TStatusListModel::EmitRowChanged(int i) {
+    emit dataChanged(index(i, 0), index(i, ColumnCount - 1));
+}
+
+void TStatusListModel::TrackState(TListRow* row, int oldState) {
+    if (oldState == StateNew && row->StateIndex != StateNew)
+        NewRows.erase(row);
+    else if (row->StateIndex == StateNew)
+        NewRows.insert(row);
+}
