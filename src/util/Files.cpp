@@ -31,7 +31,10 @@ QString ProgramBasePath() {
 
 bool WriteFileAtomically(const QString& path, const QByteArray& data, bool ownerOnly) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so a short write (full disk, file size limit) shows here:
+    // a buffered write only fails in commit's flush, which still renames the
+    // truncated file over the old one.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
         return false;
