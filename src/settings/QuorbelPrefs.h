@@ -127,6 +127,9 @@ public:
     // The default of TabDisp for the tab at position j of TabSheetNames.
     static bool DefaultTabDisp(int j);
 
+    // Every field and both file names equal.
+    bool operator==(const TQuorbelPrefs&) const = default;
+
 private:
     void LoadLists();
     void SaveLists() const;
