@@ -1,0 +1,138 @@
+#include "TwitterFetch.h"
+
+#include <QHash>
+#include <QSet>
+
+#include "RowIcon.h"
+#include "TimeUtil.h"
+#include "Urls.h"
+
+TTwitterFetch::TTwitterFetch(TRequestSettings prefs, QByteArray pathBase)
+    : TWorkerOf(std::move(prefs)), PathBase(std::move(pathBase)) {}
+
+QByteArray TTwitterFetch::RequestPath() const {
+    // The time stamp makes every URL new, so no cache on the way answers.
+    return PathBase + TimeStampText().toLatin1();
+}
+
+void TTwitterFetch::Execute() {
+    if (!WaitStartDelay(StartDelay))
+        return;
+    const THttpClient client =
+        MakeClient({.Identify = true, .UserAgent = true, .BodyCap = TimelineBodyCap});
+    const QByteArray url = Prefs.ApiURL.toUtf8() + RequestPath();
+    QByteArray body;
+    try {
+        body = (Prefs.UsePOSTMethod ? client.PostForm(url, {}) : client.Get(url)).Body;
+    } catch (const THttpError& error) {
+        NotifyResult(OutcomeOf(error));
+        return;
+    }
+    try {
+        Friends.ParseJSON(body);
+        if (Prefs.EnableConvertTinyURL)
+            ExpandShortURLs();
+        if (Prefs.EnableDisplayIcon)
+            ResolveIcons();
+    } catch (const std::exception&) {
+        Friends.Clear();
+        IconsResolved = false;
+        NotifyResult(OutcomeParseError);
+        return;
+    }
+    NotifyResult(OutcomeDone);
+}
+
+bool TTwitterFetch::HasHandBack() const {
+    return OnResult || IconsResolved;
+}
+
+void TTwitterFetch::HandBack() {
+    if (IconsResolved)
+        StoreIcons();
+    if (OnResult)
+        OnResult(*this, Outcome);
+}
+
+void TTwitterFetch::ExpandShortURLs() {
+    const QByteArray prefix = Prefs.ShortURLPrefix.toUtf8();
+    if (prefix.isEmpty())
+        return; // an empty prefix would send a request for every address
+    for (TFriendItem& status : Friends) {
+        try {
+            // One request per address: the first one replaces every occurrence.
+            QSet<QByteArray> asked;
+            for (const QByteArray& url : ExtractURLs(status.Text.toUtf8())) {
+                if (url.contains(prefix) && !asked.contains(url)) {
+                    asked.insert(url);
+                    ExpandShortURL(status, url);
+                }
+            }
+        } catch (const THttpError&) {
+            // The rest of this status's addresses stay as they are.
+        }
+    }
+}
+
+void TTwitterFetch::ExpandShortURL(TFriendItem& status, const QByteArray& url) const {
+    try {
+        (void)MakeClient({}).Head(url);
+    } catch (const THttpError& error) {
+        if (error.Kind != THttpErrorKind::Status)
+            throw;
+        if (error.Status == 301 && !error.Location.isEmpty())
+            status.Text = QString::fromUtf8(status.Text.toUtf8().replace(url, error.Location));
+    }
+}
+
+void TTwitterFetch::ResolveIcons() {
+    if (!IconList || !ImageList)
+        return;
+    // One download per new address in this run, shared by all its statuses.
+    QHash<QByteArray, QImage> fetched;
+    for (TFriendItem& status : Friends) {
+        const int index = IconList->IndexOfURL(status.ProfileImageURL);
+        if (index >= 0) {
+            status.IconIndex = index;
+            continue;
+        }
+        status.IconIndex = -1;
+        const auto known = fetched.constFind(status.ProfileImageURL);
+        if (known != fetched.cend()) {
+            status.Icon = *known;
+            continue;
+        }
+        DownloadIcon(status);
+        fetched.insert(status.ProfileImageURL, status.Icon);
+    }
+    IconsResolved = true;
+}
+
+void TTwitterFetch::DownloadIcon(TFriendItem& status) const {
+    if (status.ProfileImageURL.isEmpty())
+        return;
+    try {
+        const THttpClient client = MakeClient({.BodyCap = IconBodyCap});
+        status.Icon = RowIconFromBytes(client.Get(status.ProfileImageURL).Body);
+    } catch (const THttpError&) {
+        // No icon for this status; the next fetch tries again.
+    }
+}
+
+void TTwitterFetch::StoreIcons() {
+    for (TFriendItem& status : Friends) {
+        if (status.IconIndex >= 0)
+            continue;
+        if (status.Icon.isNull()) {
+            status.IconIndex = -1;
+            continue;
+        }
+        // Another fetch, or an earlier status of this one, may have added it.
+        int index = IconList->IndexOfURL(status.ProfileImageURL);
+        if (index < 0) {
+            index = ImageList->Add(status.Icon);
+            IconList->AddIcon(status.ProfileImageURL, index);
+        }
+        status.IconIndex = index;
+    }
+}

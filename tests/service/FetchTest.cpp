@@ -1,0 +1,266 @@
+#include <chrono>
+#include <memory>
+#include <regex>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+
+#include "RecordingServer.h"
+#include "TestPaths.h"
+#include "TwitterFriends.h"
+#include "TwitterReplies.h"
+#include "WorkerRun.h"
+
+namespace {
+using namespace std::chrono_literals;
+
+// What the result handler saw of each status.
+struct TSeen {
+    QString Text;
+    int IconIndex = 0;
+    QImage Icon;
+};
+
+std::vector<TSeen> SeenStatuses(const TTwitterFetch& fetch) {
+    std::vector<TSeen> seen;
+    for (const TFriendItem& status : fetch.Friends)
+        seen.push_back({status.Text, status.IconIndex, status.Icon});
+    return seen;
+}
+
+// A service with a timeline, short URLs of the prefix /s/ and icons under /icon/.
+class TFetchService {
+public:
+    explicit TFetchService(QString timelineFixture)
+        : Server([this](const httplib::Request& request, httplib::Response& response) {
+              Answer(request, response);
+          }),
+          Timeline(ServiceFixture(timelineFixture, Server.HostPort())) {}
+
+    TRecordingServer Server;
+    QByteArray Timeline;
+
+    std::vector<std::string> Targets(const std::string& prefix) const {
+        std::vector<std::string> targets;
+        for (const TRecordedRequest& r : Server.Requests()) {
+            if (r.Target.starts_with(prefix))
+                targets.push_back(r.Method + " " + r.Target);
+        }
+        return targets;
+    }
+
+private:
+    void Answer(const httplib::Request& request, httplib::Response& response) const {
+        const std::string& path = request.path;
+        if (path.starts_with("/statuses/")) {
+            response.set_content(Timeline.toStdString(), "application/json");
+        } else if (path == "/s/abc") {
+            response.status = 301;
+            response.set_header("Location", "http://example.com/長い/path");
+        } else if (path == "/s/moved302") {
+            response.status = 302;
+            response.set_header("Location", "http://example.com/302");
+        } else if (path == "/s/nolocation") {
+            response.status = 301;
+        } else if (path.starts_with("/icon/")) {
+            QFile file(
+                TestDataPath(QStringLiteral("service/") + QString::fromStdString(path.substr(6))));
+            if (!file.open(QIODevice::ReadOnly)) {
+                response.status = 404;
+                return;
+            }
+            response.set_content(file.readAll().toStdString(), "application/octet-stream");
+        }
+    }
+};
+
+TRequestSettings FetchSettings(const TRecordingServer& server, bool shortUrls, bool icons) {
+    TRequestSettings settings = ServerSettings(server);
+    settings.EnableConvertTinyURL = shortUrls;
+    settings.EnableDisplayIcon = icons;
+    return settings;
+}
+
+QImage Mark() {
+    QImage mark(13, 13, QImage::Format_RGB32);
+    mark.fill(Qt::yellow);
+    return mark;
+}
+
+bool Near(QColor actual, QColor expected) {
+    return std::abs(actual.red() - expected.red()) < 40 &&
+           std::abs(actual.green() - expected.green()) < 40 &&
+           std::abs(actual.blue() - expected.blue()) < 40;
+}
+
+TEST(Fetch, ShortUrlsAreExpandedByOneHeadEach) {
+    TFetchService service(QStringLiteral("timeline_short_urls.json"));
+    std::vector<TSeen> seen;
+    auto* fetch = new TTwitterFriends(FetchSettings(service.Server, true, false));
+    EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+
+    const QString hostPort = QString::fromLatin1(service.Server.HostPort());
+    ASSERT_EQ(seen.size(), 5u);
+    EXPECT_EQ(seen[0].Text,
+              QStringLiteral(
+                  "見て http://example.com/長い/path と http://example.com/長い/path もう一度"));
+    EXPECT_EQ(seen[1].Text, QStringLiteral("転送 http://%1/s/moved302 です").arg(hostPort));
+    EXPECT_EQ(seen[2].Text, QStringLiteral("場所なし http://%1/s/nolocation").arg(hostPort));
+    EXPECT_EQ(seen[3].Text, QStringLiteral("暗号 https://%1/s/abc は展開しない").arg(hostPort));
+    EXPECT_EQ(
+        seen[4].Text,
+        QStringLiteral("普通の http://%1/page と http://example.com/長い/path").arg(hostPort));
+    // No cache of expansions, no request for other addresses; the short-URL
+    // requests carry nothing of the account.
+    EXPECT_EQ(service.Targets("/s/"),
+              (std::vector<std::string>{"HEAD /s/abc", "HEAD /s/moved302", "HEAD /s/nolocation",
+                                        "HEAD /s/abc"}));
+    EXPECT_TRUE(service.Targets("/page").empty());
+    for (const TRecordedRequest& r : service.Server.Requests()) {
+        if (r.Target.starts_with("/s/")) {
+            EXPECT_FALSE(r.HasHeader("Authorization"));
+            EXPECT_FALSE(r.HasHeader("X-Twitter-Client"));
+            EXPECT_FALSE(r.HasHeader("User-Agent"));
+        }
+    }
+}
+
+TEST(Fetch, NoShortUrlRequestWhenSwitchedOff) {
+    TFetchService service(QStringLiteral("timeline_short_urls.json"));
+    std::vector<TSeen> seen;
+    EXPECT_EQ(RunWorker(new TTwitterFriends(FetchSettings(service.Server, false, false)),
+                        [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+    EXPECT_EQ(service.Server.Requests().size(), 1u);
+    ASSERT_EQ(seen.size(), 5u);
+    EXPECT_TRUE(seen[0].Text.contains(QStringLiteral("/s/abc")));
+}
+
+TEST(Fetch, UnreachableShortUrlSkipsTheRestOfItsStatusOnly) {
+    TFetchService service(QStringLiteral("timeline_dead_short_url.json"));
+    service.Timeline.replace("{{DEADPORT}}", QByteArray::number(UnusedPort()));
+    TRequestSettings settings = FetchSettings(service.Server, true, false);
+    settings.ShortURLPrefix = QStringLiteral("/s/"); // matched anywhere in an address
+    std::vector<TSeen> seen;
+    EXPECT_EQ(RunWorker(new TTwitterFriends(settings),
+                        [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[0].Text.endsWith(service.Server.HostPort() + "/s/abc"));
+    EXPECT_EQ(seen[1].Text, QStringLiteral("無事 http://example.com/長い/path"));
+}
+
+TEST(Fetch, IconsAreDownloadedOnceSqueezedAndIndexedFromOne) {
+    TFetchService service(QStringLiteral("timeline_icons.json"));
+    auto icons = std::make_shared<TIconList>();
+    TImageList images(Mark());
+    std::vector<TSeen> seen;
+    auto* fetch = new TTwitterReplies(FetchSettings(service.Server, false, true));
+    fetch->IconList = icons;
+    fetch->ImageList = &images;
+    EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+
+    // bmp, jpeg, gif, png, wide png, an HTML page, the png again, no user at all.
+    ASSERT_EQ(seen.size(), 8u);
+    const std::vector<int> indices = {1, 2, 3, 4, 5, -1, 4, -1};
+    for (size_t i = 0; i < seen.size(); ++i)
+        EXPECT_EQ(seen[i].IconIndex, indices[i]) << i;
+    EXPECT_EQ(service.Targets("/icon/"),
+              (std::vector<std::string>{"GET /icon/icon48.bmp", "GET /icon/icon48.jpg",
+                                        "GET /icon/icon48.gif", "GET /icon/icon48.png",
+                                        "GET /icon/wide40x20.png", "GET /icon/error_page.html"}));
+    EXPECT_EQ(images.Count(), 6);
+    EXPECT_EQ(icons->Count(), 5);
+    EXPECT_EQ(icons->IndexOfURL("http://" + service.Server.HostPort() + "/icon/icon48.gif"), 3);
+
+    // Each 48x48 picture is blue on its left half and red on its right.
+    for (int index = 1; index <= 4; ++index) {
+        SCOPED_TRACE(index);
+        const QImage& icon = images.At(index);
+        EXPECT_EQ(icon.size(), QSize(13, 13));
+        EXPECT_TRUE(Near(icon.pixelColor(1, 6), Qt::blue));
+        EXPECT_TRUE(Near(icon.pixelColor(11, 6), Qt::red));
+    }
+    // 40x20 with a black square on the left: stretched, not letter-boxed, so
+    // the square fills the whole height.
+    const QImage& wide = images.At(5);
+    EXPECT_EQ(wide.size(), QSize(13, 13));
+    EXPECT_TRUE(Near(wide.pixelColor(2, 0), Qt::black));
+    EXPECT_TRUE(Near(wide.pixelColor(2, 12), Qt::black));
+    EXPECT_TRUE(Near(wide.pixelColor(11, 6), Qt::white));
+}
+
+TEST(Fetch, KnownIconsAreNotFetchedAgain) {
+    TFetchService service(QStringLiteral("timeline_icons.json"));
+    auto icons = std::make_shared<TIconList>();
+    TImageList images(Mark());
+    for (int run = 0; run < 2; ++run) {
+        auto* fetch = new TTwitterFriends(FetchSettings(service.Server, false, true));
+        fetch->IconList = icons;
+        fetch->ImageList = &images;
+        EXPECT_EQ(RunWorker(fetch), OutcomeDone);
+    }
+    // The second run asks only for the page that was no icon.
+    EXPECT_EQ(service.Targets("/icon/").size(), 7u);
+    EXPECT_EQ(images.Count(), 6);
+    EXPECT_EQ(icons->Count(), 5);
+}
+
+TEST(Fetch, NoIconRequestWhenSwitchedOff) {
+    TFetchService service(QStringLiteral("timeline_icons.json"));
+    auto icons = std::make_shared<TIconList>();
+    TImageList images(Mark());
+    auto* fetch = new TTwitterFriends(FetchSettings(service.Server, true, false));
+    fetch->IconList = icons;
+    fetch->ImageList = &images;
+    EXPECT_EQ(RunWorker(fetch), OutcomeDone);
+    EXPECT_EQ(service.Server.Requests().size(), 1u);
+    EXPECT_EQ(icons->Count(), 0);
+    EXPECT_EQ(images.Count(), 1);
+}
+
+TEST(Fetch, EmptyArrayIsDoneAndBrokenDocumentsAreParseErrors) {
+    struct TCase {
+        const char* Body;
+        int Outcome;
+    };
+    for (const TCase& c :
+         {TCase{"[]", OutcomeDone}, TCase{"", OutcomeParseError}, TCase{"{}", OutcomeParseError},
+          TCase{"[{\"text\":\"a\"}]", OutcomeParseError}, TCase{"[1,", OutcomeParseError}}) {
+        SCOPED_TRACE(c.Body);
+        TRecordingServer server([&c](const httplib::Request&, httplib::Response& response) {
+            response.set_content(c.Body, "application/json");
+        });
+        qsizetype count = -1;
+        EXPECT_EQ(RunWorker(new TTwitterFriends(ServerSettings(server)),
+                            [&](const TTwitterFetch& f) { count = f.Friends.Count(); }),
+                  c.Outcome);
+        EXPECT_EQ(count, 0);
+    }
+}
+
+TEST(Fetch, TimelineBodyOverEightMebibytesIsAnError) {
+    TRecordingServer server([](const httplib::Request&, httplib::Response& response) {
+        std::string body = "[";
+        body.append(8 * 1024 * 1024, ' ');
+        body += "]";
+        response.set_content(body, "application/json");
+    });
+    EXPECT_EQ(RunWorker(new TTwitterFriends(ServerSettings(server))), OutcomeError);
+}
+
+TEST(Fetch, StartDelayHoldsTheRequestBack) {
+    TRecordingServer server([](const httplib::Request&, httplib::Response& response) {
+        response.set_content("[]", "application/json");
+    });
+    auto* fetch = new TTwitterFriends(ServerSettings(server));
+    fetch->StartDelay = 1;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(RunWorker(fetch), OutcomeDone);
+    EXPECT_GE(std::chrono::steady_clock::now() - started, 1s);
+    EXPECT_EQ(server.Requests().size(), 1u);
+}
+} // namespace
