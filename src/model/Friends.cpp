@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <string>
 #include <utility>
 
 #include <QJsonArray>
@@ -34,14 +35,12 @@ QString RequiredString(const QJsonObject& object, qsizetype element, const char*
     return value.toString();
 }
 
-// A decimal integer that fits 32 bits signed: an optional "-" and digits only.
+// A decimal integer that fits 32 bits signed: an optional "-" and digits only
+// (from_chars takes no "+", blank or base prefix, and fails on an empty text).
 bool ParseStatusId(const QString& text, qint32& id) {
     const QByteArray latin = text.toLatin1(); // anything beyond Latin-1 becomes '?' and fails
-    const char* first = latin.constData();
-    const char* last = first + latin.size();
-    if (first == last || *first == '+')
-        return false;
-    const auto [end, error] = std::from_chars(first, last, id, 10);
+    const char* last = latin.constData() + latin.size();
+    const auto [end, error] = std::from_chars(latin.constData(), last, id, 10);
     return error == std::errc() && end == last;
 }
 
