@@ -72,6 +72,11 @@ int TStatusListModel::InsertRow(int pos, TListRow row) {
 
 int TStatusListModel::InsertSorted(TListRow row, bool reverse) {
     Sort(reverse);
+    // News usually belongs at one end: skip the search there.
+    if (Rows.empty() || CompareByDate(row.Item, Rows.front()->Item, reverse) < 0)
+        return InsertRow(0, std::move(row));
+    if (CompareByDate(row.Item, Rows.back()->Item, reverse) >= 0)
+        return InsertRow(Count(), std::move(row));
     const auto at = std::upper_bound(Rows.begin(), Rows.end(), row.Item,
                                      [reverse](const TQuorbelItem* item, const auto& other) {
                                          return CompareByDate(item, other->Item, reverse) < 0;
