@@ -1,0 +1,82 @@
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
+#include "QuorbelPrefs.h"
+
+namespace {
+
+constexpr int EntriesPerList = 200;
+
+QStringList Entries(const QString& stem) {
+    QStringList list;
+    for (int n = 0; n < EntriesPerList; ++n)
+        list.append(QStringLiteral("%1%2ワード").arg(stem).arg(n));
+    return list;
+}
+
+// A settings file with every key written and 200 entries in each list file.
+class TFullSettings final {
+public:
+    TFullSettings() {
+        TQuorbelPrefs prefs = Prefs();
+        prefs.Username = QStringLiteral("taro");
+        prefs.Password = QStringLiteral("secret");
+        prefs.NGWords = Entries(QStringLiteral("ng"));
+        for (int i = 0; i < NumberedTabCount; ++i) {
+            prefs.PickupWords[i] = Entries(QStringLiteral("pickup"));
+            prefs.FavIDs[i] = Entries(QStringLiteral("user"));
+        }
+        prefs.SaveToIni();
+        prefs.SaveFormPlacement({10, 20, 500, 600, TFormPlacement::Normal}, "FormMain");
+    }
+
+    TQuorbelPrefs Prefs() const {
+        return TQuorbelPrefs(Dir.filePath(QStringLiteral("quorbel.ini")),
+                             Dir.filePath(QStringLiteral("quorbel")));
+    }
+
+private:
+    QTemporaryDir Dir;
+};
+
+void LoadAndSave(benchmark::State& state) {
+    const TFullSettings files;
+    for (auto _ : state) {
+        TQuorbelPrefs prefs = files.Prefs();
+        prefs.LoadFromIni();
+        prefs.SaveToIni();
+        benchmark::DoNotOptimize(prefs.NGWords.size());
+    }
+}
+BENCHMARK(LoadAndSave)->Unit(benchmark::kMillisecond);
+
+void Load(benchmark::State& state) {
+    const TFullSettings files;
+    for (auto _ : state) {
+        TQuorbelPrefs prefs = files.Prefs();
+        prefs.LoadFromIni();
+        benchmark::DoNotOptimize(prefs.NGWords.size());
+    }
+}
+BENCHMARK(Load)->Unit(benchmark::kMillisecond);
+
+void Save(benchmark::State& state) {
+    const TFullSettings files;
+    TQuorbelPrefs prefs = files.Prefs();
+    prefs.LoadFromIni();
+    for (auto _ : state)
+        prefs.SaveToIni();
+}
+BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
