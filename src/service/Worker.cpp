@@ -1,8 +1,10 @@
 #include "Worker.h"
 
 #include <atomic>
+#include <condition_variable>
 #include <exception>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include <QCoreApplication>
@@ -19,6 +21,38 @@ constexpr auto WaitStep = std::chrono::milliseconds(2);
 
 std::atomic<bool> StopFlag = false;
 std::atomic<int> LiveWorkers = 0;
+
+class THandBackLatch final {
+public:
+    void Open() {
+        {
+            const std::lock_guard guard(Lock);
+            Opened = true;
+        }
+        Changed.notify_all();
+    }
+    void Wait() {
+        std::unique_lock lock(Lock);
+        Changed.wait(lock, [this] { return Opened; });
+    }
+
+private:
+    std::mutex Lock;
+    std::condition_variable Changed;
+    bool Opened = false;
+};
+
+// Opens the latch when the last copy of the queued call is destroyed.
+class TLatchOpener final {
+public:
+    explicit TLatchOpener(std::shared_ptr<THandBackLatch> latch) : Latch(std::move(latch)) {}
+    ~TLatchOpener() { Latch->Open(); }
+    TLatchOpener(const TLatchOpener&) = delete;
+    TLatchOpener& operator=(const TLatchOpener&) = delete;
+
+private:
+    std::shared_ptr<THandBackLatch> Latch;
+};
 } // namespace
 
 void RequestWorkersStop() {
@@ -94,11 +128,18 @@ void TWorker::NotifyResult(int outcome) {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || !HasHandBack())
         return;
+    // A queued call that this thread waits for. The latch opens when Qt
+    // destroys the call: after it has run, or unrun when the application
+    // ends, so the worker never waits for an event loop that is gone. Our own
+    // mutex (rather than Qt's semaphore) also makes the ordering visible to
+    // the thread sanitizer, which does not see inside Qt.
+    auto latch = std::make_shared<THandBackLatch>();
+    auto opener = std::make_shared<TLatchOpener>(latch);
     // The application object outlives every window, so the call is never
     // queued on a dead object; the receiver is checked where it lives.
     QMetaObject::invokeMethod(
         app,
-        [this] {
+        [this, opener = std::move(opener)] {
             if (!Receiver || WorkersStopRequested())
                 return;
             try {
@@ -107,7 +148,8 @@ void TWorker::NotifyResult(int outcome) {
                 qCWarning(lcWorker) << "result handler failed:" << error.what();
             }
         },
-        Qt::BlockingQueuedConnection);
+        Qt::QueuedConnection);
+    latch->Wait();
 }
 
 THttpClient TWorker::MakeClient(const TClientSetup& setup) const {
