@@ -56,3 +56,9 @@ bool TPeerSocket::Closed() const {
     // Readable with nothing to read means the client closed its side.
     return recv(Fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
 }
+
+void TPeerSocket::Drop() const {
+    // Shut down, not closed: the server still owns the descriptor and closes it.
+    if (Fd >= 0)
+        shutdown(Fd, SHUT_RDWR);
+}

@@ -9,6 +9,8 @@ public:
     // True once the client has closed the connection (or it broke). Only the
     // thread serving the connection may ask: it owns the socket meanwhile.
     bool Closed() const;
+    // Cuts the connection so that nothing more reaches the client.
+    void Drop() const;
 
 private:
     int Fd = -1;

@@ -66,6 +66,7 @@ enum class TStatusFeed::EKind {
     ReplyToMeNull,  // "@me ..." with reply_user_login_id null
     Own,            // the account's own, posted elsewhere
     DeadShortUrl,   // a short URL whose code is unknown
+    Emoji,          // ends with an emoji
 };
 
 TStatusFeed::TStatusFeed(const TConfig& config, qint64 nowMs)
@@ -181,7 +182,7 @@ void TStatusFeed::Generate(qint64 epoch) {
     static constexpr std::array Cycle{
         EKind::Plain,    EKind::ReplyToMe,      EKind::Heart,        EKind::ShortUrl,
         EKind::NoUser,   EKind::MultiLine,      EKind::ReplyToOther, EKind::ReplyToMeNoAt,
-        EKind::Plain,    EKind::ReplyToMeEmpty, EKind::Link,         EKind::Mention,
+        EKind::Emoji,    EKind::ReplyToMeEmpty, EKind::Link,         EKind::Mention,
         EKind::ShortUrl, EKind::ReplyToMeNull,  EKind::Own,          EKind::DeadShortUrl,
     };
     const EKind kind = Cycle[Generated++ % Cycle.size()];
@@ -201,6 +202,9 @@ void TStatusFeed::Generate(qint64 epoch) {
     case EKind::NoUser:
     case EKind::Own:
         text = Pick(TFeedPhrases::Plain());
+        break;
+    case EKind::Emoji:
+        text = Pick(TFeedPhrases::Plain()) + "{emoji}";
         break;
     case EKind::Heart:
         text = Pick(TFeedPhrases::Hearts());

@@ -284,7 +284,11 @@ bool TWassrService::PauseUnlessStopping(int milliseconds) {
 
 void TWassrService::HoldUntilClientLeaves(const httplib::Request& request) {
     const TPeerSocket peer(request.local_port, request.remote_port);
-    while (!peer.Closed() && PauseUnlessStopping(PollMs)) {
+    while (!peer.Closed()) {
+        if (!PauseUnlessStopping(PollMs)) {
+            peer.Drop(); // stopping: the reply never comes
+            return;
+        }
     }
 }
 
@@ -313,18 +317,19 @@ void TWassrService::Send(httplib::Response& response, TReply reply, const TFault
     }
     const qint64 trickleUntil =
         success && fault.Fault == EFault::Slow ? NowMs() + fault.SlowSeconds * 1000 : 0;
-    // Statuses count as served only once their whole body went out.
+    // Statuses count as served when the end of their body is handed to the
+    // connection: a reply cut short (a slow one the client gave up on) serves
+    // nothing, and a client that has read the body finds them counted.
     response.set_content_provider(
         body->size(), reply.ContentType,
         [this, body, served = reply.Served, trickleUntil](std::size_t offset, std::size_t length,
                                                           httplib::DataSink& sink) {
             const bool trickle = NowMs() < trickleUntil;
             const std::size_t count = trickle ? std::min(length, TrickleBytes) : length;
-            if (!sink.write(body->data() + offset, count))
-                return false;
-            if (offset + count == body->size())
+            if (count == length)
                 MarkServed(served);
-            return !trickle || PauseUnlessStopping(TrickleMs);
+            return sink.write(body->data() + offset, count) &&
+                   (!trickle || PauseUnlessStopping(TrickleMs));
         });
 }
 
