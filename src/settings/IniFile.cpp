@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "Files.h"
+#include "MbText.h"
 #include "Numbers.h"
 #include "WriteError.h"
 
@@ -115,7 +116,12 @@ QString TIniFile::ReadString(const QString& section, const QString& key, const Q
     if (!line)
         return def;
     const QByteArray& raw = line->Raw;
-    QString value = QString::fromUtf8(raw.mid(raw.indexOf('=') + 1)).trimmed();
+    QByteArrayView bytes = QByteArrayView(raw).sliced(raw.indexOf('=') + 1);
+    // A zero byte ends the value, as it ends a password when it is scrambled:
+    // what follows it would not survive the next save.
+    if (const qsizetype zero = bytes.indexOf('\0'); zero >= 0)
+        bytes.truncate(zero);
+    QString value = Utf8ToString(bytes).trimmed();
     if (value.size() > MaxValueLength) {
         // Never cut a surrogate pair in half.
         const bool splitsPair = value[MaxValueLength - 1].isHighSurrogate();

@@ -3,7 +3,12 @@
 #include <QFile>
 
 #include "Files.h"
+#include "MbText.h"
 #include "WriteError.h"
+
+namespace {
+const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
+} // namespace
 
 QStringList ReadListFile(const QString& path) {
     QFile file(path);
@@ -12,8 +17,8 @@ QStringList ReadListFile(const QString& path) {
     QByteArray text = file.readAll();
     if (const qsizetype zero = text.indexOf('\0'); zero >= 0)
         text.truncate(zero);
-    if (text.startsWith("\xEF\xBB\xBF"))
-        text.remove(0, 3);
+    if (text.startsWith(Utf8Bom))
+        text.remove(0, Utf8Bom.size());
 
     QStringList list;
     qsizetype start = 0;
@@ -21,7 +26,7 @@ QStringList ReadListFile(const QString& path) {
         qsizetype end = start;
         while (end < text.size() && text[end] != '\r' && text[end] != '\n')
             ++end;
-        list.append(QString::fromUtf8(text.constData() + start, end - start));
+        list.append(Utf8ToString(QByteArrayView(text).sliced(start, end - start)));
         if (end + 1 < text.size() && text[end] == '\r' && text[end + 1] == '\n')
             ++end;
         start = end + 1;
@@ -31,6 +36,10 @@ QStringList ReadListFile(const QString& path) {
 
 void WriteListFile(const QString& path, const QStringList& list) {
     QByteArray text;
+    // A first entry that begins with U+FEFF would read back as the file's
+    // byte-order mark and lose it: a mark of the file's own keeps it.
+    if (!list.isEmpty() && list.first().startsWith(QChar(0xFEFF)))
+        text += Utf8Bom;
     for (const QString& entry : list)
         text += entry.toUtf8() + "\r\n";
     if (!WriteFileAtomically(path, text))

@@ -10,6 +10,7 @@
 // file reads as an empty list.
 QStringList ReadListFile(const QString& path);
 
-// Every entry followed by CR LF; an empty list is an empty file. The file is
+// Every entry followed by CR LF; an empty list is an empty file. A first
+// entry that begins with U+FEFF gets the byte-order mark in front. The file is
 // replaced atomically; throws TWriteError when it cannot be written.
 void WriteListFile(const QString& path, const QStringList& list);

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include <QStringDecoder>
+
 namespace {
 
 bool IsContinuation(char c) {
@@ -103,4 +105,9 @@ int MbCount(const QByteArray& text) {
 
 int MbLength(const QByteArray& text) {
     return text.isEmpty() ? 0 : MbCount(text);
+}
+
+QString Utf8ToString(QByteArrayView bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(bytes);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
 
 // Character-aware routines over narrow (UTF-8) text. A multi-byte character is
 // one UTF-8 sequence: a lead byte 0xC2-0xF4 followed by its continuation bytes;
@@ -31,3 +33,8 @@ int MbLength(const QByteArray& text);
 
 // Number of characters before the first zero byte.
 int MbCount(const QByteArray& text);
+
+// The text of UTF-8 bytes, a leading U+FEFF included. QString::fromUtf8 drops
+// it as a byte-order mark, so a line or value that begins with one would lose
+// it on every read; a file's own mark is taken off by its reader.
+QString Utf8ToString(QByteArrayView bytes);

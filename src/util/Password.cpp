@@ -1,5 +1,7 @@
 #include "Password.h"
 
+#include "MbText.h"
+
 namespace {
 
 // One fixed byte: the stored password is only kept from plain sight.
@@ -35,5 +37,5 @@ QString ScramblePassword(const QString& text) {
 }
 
 QString UnscramblePassword(const QString& text) {
-    return QString::fromUtf8(Masked(UpToZero(Base64Decode(text.toLatin1()))));
+    return Utf8ToString(Masked(UpToZero(Base64Decode(text.toLatin1()))));
 }

@@ -46,6 +46,18 @@ TEST_F(IniFileTest, CommentsAndKeysOutsideTheSectionAreNotValues) {
     EXPECT_EQ(ini.ReadString("Other", "Username", "none"), "other");
 }
 
+TEST_F(IniFileTest, AValueKeepsALeadingFeffAndEndsAtAZeroByte) {
+    TIniFile ini(PathOf("marks.ini"));
+    ini.WriteString("S", "Marked", QStringLiteral("\uFEFFword"));
+    ini.UpdateFile();
+    EXPECT_EQ(TIniFile(PathOf("marks.ini")).ReadString("S", "Marked", {}),
+              QStringLiteral("\uFEFFword"));
+
+    const TIniFile zero(Write(QByteArray("[S]\r\nPassword=ab\0cd\r\nNext=1\r\n", 29)));
+    EXPECT_EQ(zero.ReadString("S", "Password", {}), QStringLiteral("ab"));
+    EXPECT_EQ(zero.ReadInteger("S", "Next", 0), 1);
+}
+
 TEST_F(IniFileTest, ValuesAreCutAt2047Characters) {
     const QString longValue = QString(3000, QChar(u'あ'));
     TIniFile ini(PathOf("long.ini"));

@@ -29,7 +29,14 @@ TEST_F(ListFileTest, ReadsEveryLineEndAndKeepsEmptyLines) {
         {"a\r\r\nb", {"a", "", "b"}},
         {" spaced \r\n", {" spaced "}},
         {QByteArray("a\r\nb\0c\r\nd", 9), {"a", "b"}},
-        {"\xEF\xBB\xBF" "first\r\n", {"first"}},
+        {"\xEF\xBB\xBF"
+         "first\r\n",
+         {"first"}},
+        // Only the file's own mark is taken off; U+FEFF inside the list stays.
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "a\r\n\xEF\xBB\xBF"
+         "b",
+         {QStringLiteral("\uFEFFa"), QStringLiteral("\uFEFFb")}},
     };
     for (const auto& c : cases) {
         WriteBytes(Path(), c.Bytes);
@@ -43,6 +50,11 @@ TEST_F(ListFileTest, WritesCrLfAfterEveryEntryByteForByte) {
     WriteListFile(Path(), entries);
     EXPECT_EQ(ReadBytes(Path()), QByteArray("ニュース\r\n\r\nemoji😺\r\n x \r\n"));
     EXPECT_EQ(ReadListFile(Path()), entries);
+
+    // A first entry that begins with U+FEFF is not taken for the file's mark.
+    const QStringList marked{QStringLiteral("\uFEFFfirst"), QStringLiteral("\uFEFFsecond")};
+    WriteListFile(Path(), marked);
+    EXPECT_EQ(ReadListFile(Path()), marked);
 
     WriteListFile(Path(), {});
     EXPECT_TRUE(QFile::exists(Path()));

@@ -67,4 +67,12 @@ TEST(MbTextTest, CursorsStepOverWholeCharacters) {
     EXPECT_FALSE(MbStartsWith(U8("あい"), 3, U8("いう")));
 }
 
+TEST(MbTextTest, DecodingKeepsALeadingFeff) {
+    EXPECT_EQ(Utf8ToString("\xEF\xBB\xBF"
+                           "word"),
+              QStringLiteral("\uFEFFword"));
+    EXPECT_EQ(Utf8ToString(U8("あい")), QStringLiteral("あい"));
+    EXPECT_EQ(Utf8ToString(QByteArrayView()), QString());
+}
+
 } // namespace

@@ -5,8 +5,9 @@
 namespace {
 
 TEST(PasswordTest, ScrambleRoundTrips) {
-    for (const QString& text : {QStringLiteral("secret"), QStringLiteral("パスワード😀"),
-                                QStringLiteral("a"), QStringLiteral(" spaces ")}) {
+    for (const QString& text :
+         {QStringLiteral("secret"), QStringLiteral("パスワード😀"), QStringLiteral("a"),
+          QStringLiteral(" spaces "), QStringLiteral("\uFEFFmarked")}) {
         const QString scrambled = ScramblePassword(text);
         EXPECT_NE(scrambled, text);
         EXPECT_FALSE(scrambled.contains(text));
