@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -13,3 +15,9 @@ bool MatchesUserID(const QStringList& ids, const QString& userID);
 // True when an entry equals the user ID without regard to letter case: the
 // membership test of the favourite-ID commands.
 bool ListContainsID(const QStringList& ids, const QString& userID);
+
+// A word list prepared once for many texts: the non-empty words as UTF-8.
+QList<QByteArray> NarrowWords(const QStringList& words);
+
+// ContainsAnyWord over prepared words and a text already in UTF-8.
+bool ContainsAnyNarrowWord(const QList<QByteArray>& words, const QByteArray& text);

@@ -1,0 +1,98 @@
+#include "Search.h"
+
+#include <QStringMatcher>
+
+namespace {
+
+// Substring test over UTF-16 that, like MbPos over UTF-8, accepts only matches
+// on character boundaries: a surrogate pair is never split.
+class TTextFinder final {
+public:
+    explicit TTextFinder(const QString& pattern) : Matcher(pattern), Length(pattern.size()) {}
+
+    bool In(QStringView text) const {
+        if (Length == 0)
+            return false;
+        for (qsizetype from = 0;;) {
+            const qsizetype hit = Matcher.indexIn(text, from);
+            if (hit < 0)
+                return false;
+            if (!SplitsPair(text, hit) && !SplitsPair(text, hit + Length))
+                return true;
+            from = hit + 1;
+        }
+    }
+
+private:
+    static bool SplitsPair(QStringView text, qsizetype at) {
+        return at > 0 && at < text.size() && text[at].isLowSurrogate() &&
+               text[at - 1].isHighSurrogate();
+    }
+
+    QStringMatcher Matcher;
+    qsizetype Length;
+};
+
+void AsciiUpper(QString& text) {
+    for (QChar& c : text) {
+        if (c >= u'a' && c <= u'z')
+            c = QChar(c.unicode() - (u'a' - u'A'));
+    }
+}
+
+} // namespace
+
+int SearchTimeline(TStatusLists& lists, const QString& query, bool reverseSort) {
+    const TTextFinder finder(query);
+    const TStatusListModel& timeline = lists.Timeline();
+    TStatusListModel& result = lists.List(TabSearch);
+    result.Clear();
+    QString joined;
+    for (int r = 0; r < timeline.Count(); ++r) {
+        const TListRow& row = timeline.Row(r);
+        joined.resize(0);
+        joined.append(row.Caption).append(row.Text);
+        if (!row.Item || !finder.In(joined))
+            continue;
+        // The timeline row already shows the record with its reply prefix.
+        result.AppendRow({row.Item, row.Item->UserID, row.Text, row.ImageIndex, row.StateIndex});
+    }
+    result.Sort(reverseSort);
+    return result.Count();
+}
+
+std::optional<QString> SearchCommandQuery(TSearchCommand command, const QString& username,
+                                          const TQuorbelItem* selected,
+                                          const QString& selectedText) {
+    switch (command) {
+    case TSearchCommand::MyID:
+        return username;
+    case TSearchCommand::UserID:
+        return selected ? std::optional(selected->UserID) : std::nullopt;
+    case TSearchCommand::ReplyID:
+        return selected ? std::optional(selected->ReplyUserID) : std::nullopt;
+    case TSearchCommand::FindTab:
+        return selectedText;
+    }
+    return std::nullopt;
+}
+
+int FindNext(const TStatusListModel& list, int selected, const TFindOptions& options) {
+    if (selected < 0 || selected >= list.Count())
+        return -1;
+    QString pattern = options.Text;
+    if (!options.MatchCase)
+        AsciiUpper(pattern);
+    const TTextFinder finder(pattern);
+    const int step = options.Down ? 1 : -1;
+    QString joined;
+    for (int r = selected + step; r >= 0 && r < list.Count(); r += step) {
+        joined.resize(0);
+        joined.append(list.Row(r).Caption).append(list.Row(r).Text);
+        if (!options.MatchCase)
+            AsciiUpper(joined);
+        if (finder.In(joined))
+            return r;
+    }
+    return -1;
+}
