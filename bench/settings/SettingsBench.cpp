@@ -62,14 +62,32 @@ void Load(benchmark::State& state) {
 }
 BENCHMARK(Load)->Unit(benchmark::kMillisecond);
 
-void Save(benchmark::State& state) {
+// The usual shutdown: nothing changed since the start.
+void SaveUnchanged(benchmark::State& state) {
     const TFullSettings files;
     TQuorbelPrefs prefs = files.Prefs();
     prefs.LoadFromIni();
     for (auto _ : state)
         prefs.SaveToIni();
 }
-BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveUnchanged)->Unit(benchmark::kMillisecond);
+
+// The worst case: the settings file and all eleven lists changed.
+void SaveAllChanged(benchmark::State& state) {
+    const TFullSettings files;
+    TQuorbelPrefs prefs = files.Prefs();
+    prefs.LoadFromIni();
+    for (auto _ : state) {
+        ++prefs.Interval;
+        prefs.NGWords.first() = QString::number(prefs.Interval);
+        for (int i = 0; i < NumberedTabCount; ++i) {
+            prefs.PickupWords[i].first() = QString::number(prefs.Interval);
+            prefs.FavIDs[i].first() = QString::number(prefs.Interval);
+        }
+        prefs.SaveToIni();
+    }
+}
+BENCHMARK(SaveAllChanged)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

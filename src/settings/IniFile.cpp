@@ -2,10 +2,9 @@
 
 #include <QFile>
 
-#include "Files.h"
+#include "FileReplace.h"
 #include "MbText.h"
 #include "Numbers.h"
-#include "WriteError.h"
 
 namespace {
 
@@ -178,6 +177,5 @@ QByteArray TIniFile::Text() const {
 }
 
 void TIniFile::UpdateFile() const {
-    if (!WriteFileAtomically(Path, Text(), OwnerOnly))
-        throw TWriteError(Path);
+    ReplaceFile(Path, Text(), OwnerOnly);
 }

@@ -2,9 +2,8 @@
 
 #include <QFile>
 
-#include "Files.h"
+#include "FileReplace.h"
 #include "MbText.h"
-#include "WriteError.h"
 
 namespace {
 const QByteArray Utf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
@@ -42,6 +41,5 @@ void WriteListFile(const QString& path, const QStringList& list) {
         text += Utf8Bom;
     for (const QString& entry : list)
         text += entry.toUtf8() + "\r\n";
-    if (!WriteFileAtomically(path, text))
-        throw TWriteError(path);
+    ReplaceFile(path, text);
 }

@@ -3,10 +3,10 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "FileReplace.h"
 #include "Files.h"
 #include "IniFile.h"
 #include "ShortcutText.h"
-#include "WriteError.h"
 
 namespace {
 
@@ -36,8 +36,7 @@ void WriteShortcutFile(const QString& path, const QList<TShortcutEntry>& entries
         text +=
             entry.Name + QLatin1Char('=') + ShortcutToText(entry.Shortcut) + QStringLiteral("\r\n");
     }
-    if (!WriteFileAtomically(path, text.toUtf8()))
-        throw TWriteError(path);
+    ReplaceFile(path, text.toUtf8());
 }
 
 void ApplyShortcutFile(const QString& path, QList<TShortcutEntry>& entries) {
