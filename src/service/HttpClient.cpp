@@ -134,7 +134,6 @@ THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
     curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutSeconds);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, LowSpeedBytes);
     curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, LowSpeedSeconds);
-    curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(BodyCap));
     curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
     curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, WriteBody);
     curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
@@ -172,6 +171,10 @@ THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
         curl_easy_setopt(easy, CURLOPT_PROXYPASSWORD, Proxy.Password.constData());
     }
 
+    // A declared length over the cap fails before the body comes; a HEAD
+    // answer announces the length of a body it never sends.
+    if (method != TMethod::Head)
+        curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(BodyCap));
     switch (method) {
     case TMethod::Get:
         break;
