@@ -27,6 +27,7 @@ namespace {
 class TWassrd final {
 public:
     explicit TWassrd(const QStringList& args = {}) {
+        Process.setProcessChannelMode(QProcess::ForwardedErrorChannel); // its complaints show
         Process.start(BuildPath("wassrd"), QStringList{"--rate", "0"} + args);
         while (!Process.canReadLine() && Process.waitForReadyRead(10000)) {
         }

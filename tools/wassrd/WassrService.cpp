@@ -224,6 +224,14 @@ void TWassrService::AddRoutes() {
     Server.Get("/quorbel/ver.dat", Logged([this](const httplib::Request&, httplib::Response& s) {
                    s.set_content(Options.VersionText.toStdString(), "text/plain");
                }));
+    Server.Get("/quorbel.xml", Logged([this](const httplib::Request&, httplib::Response& s) {
+                   // The client description the identification headers point to.
+                   s.set_content(
+                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<client>"
+                       "<name>Quorbel</name><version>0.52</version><url>http://127.0.0.1:" +
+                           std::to_string(Port) + "/quorbel/</url></client>\n",
+                       XmlType);
+               }));
     Server.Get(".*", web(&TWassrService::WebPage));
     Server.Post(".*", Logged([](const httplib::Request&, httplib::Response& response) {
                     response.status = 404;
@@ -443,6 +451,12 @@ void TWassrService::WebPage(const httplib::Request& request, httplib::Response& 
     static const QRegularExpression userPath(
         QStringLiteral("^/user/([0-9A-Za-z_]+)(?:/statuses/([0-9A-Za-z]+))?"));
     const QString path = QString::fromStdString(request.path);
+    // A wrong API path must not look like success to a client.
+    if (path.endsWith(QLatin1String(".json")) || path.endsWith(QLatin1String(".xml"))) {
+        response.status = 404;
+        response.set_content(R"({"error":"not found"})", JsonType);
+        return;
+    }
     const auto match = userPath.match(path);
     QString body;
     if (match.hasMatch() && !match.captured(2).isEmpty()) {
