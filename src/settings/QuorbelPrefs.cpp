@@ -1,9 +1,12 @@
 #include "QuorbelPrefs.h"
 
+#include <functional>
+#include <future>
 #include <optional>
 #include <span>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include <QFileInfo>
 
@@ -173,6 +176,28 @@ void SavePassword(TIniFile& ini, const QString& section, const QString& key,
     ini.WriteString(section, key + QLatin1Char('C'), ScramblePassword(password));
 }
 
+// Each file is synced to disk on its own: written side by side, the syncs
+// overlap instead of queueing. Every file is tried, as one that cannot be
+// written must not cost the user the others; the first failure in the
+// given order is reported.
+void WriteAll(const std::vector<std::function<void()>>& writes) {
+    std::vector<std::future<void>> running;
+    running.reserve(writes.size());
+    for (const auto& write : writes)
+        running.push_back(std::async(std::launch::async, write));
+    std::optional<TWriteError> failure;
+    for (auto& done : running) {
+        try {
+            done.get();
+        } catch (const TWriteError& error) {
+            if (!failure)
+                failure = error;
+        }
+    }
+    if (failure)
+        throw *failure;
+}
+
 const QString Tabs = QStringLiteral("Tabs");
 const QString PickupLabelKey = QStringLiteral("PickupLabel");
 const QString PickupPopupKey = QStringLiteral("PickupPopup");
@@ -256,45 +281,33 @@ void TQuorbelPrefs::LoadFromIni() {
 }
 
 void TQuorbelPrefs::SaveToIni() {
-    std::optional<TWriteError> failure;
-    try {
-        TIniFile ini(IniPath, true);
-        SaveKeys(ini, *this, AccountKeys);
-        SavePassword(ini, QStringLiteral("Account"), QStringLiteral("Password"), Password);
-        SaveKeys(ini, *this, UpdateKeys);
-        SavePassword(ini, QStringLiteral("Proxy"), QStringLiteral("ProxyPass"), ProxyPass);
-        SaveKeys(ini, *this, ProxyAndWindowKeys);
-        SaveFontToIni(ini, QStringLiteral("List"), ListFont);
-        SaveKeys(ini, *this, ListKeys);
-        for (int i = 0; i < NumberedTabCount; ++i) {
-            ini.WriteString(Tabs, PickupLabelKey + IndexSuffix(i), PickupLabel[i]);
-            ini.WriteBool(Tabs, PickupPopupKey + IndexSuffix(i), PickupPopup[i]);
-        }
-        for (int i = 0; i < NumberedTabCount; ++i) {
-            ini.WriteString(Tabs, FavIDLabelKey + IndexSuffix(i), FavIDLabel[i]);
-            ini.WriteBool(Tabs, FavIDPopupKey + IndexSuffix(i), FavIDPopup[i]);
-        }
-        ini.WriteInteger(Tabs, QStringLiteral("TabPosition"), TabPosition);
-        SaveKeys(ini, *this, TabKeys);
-        for (int j = 0; j < TabCount; ++j) {
-            ini.WriteBool(QStringLiteral("TabDisp"), TabSheetNames[j], TabDisp[j]);
-            ini.WriteInteger(QStringLiteral("TabIndex"), TabSheetNames[j], TabIndex[j]);
-        }
-        SaveKeys(ini, *this, RemainingKeys);
-        ini.UpdateFile();
-    } catch (const TWriteError& error) {
-        failure = error;
+    TIniFile ini(IniPath, true);
+    SaveKeys(ini, *this, AccountKeys);
+    SavePassword(ini, QStringLiteral("Account"), QStringLiteral("Password"), Password);
+    SaveKeys(ini, *this, UpdateKeys);
+    SavePassword(ini, QStringLiteral("Proxy"), QStringLiteral("ProxyPass"), ProxyPass);
+    SaveKeys(ini, *this, ProxyAndWindowKeys);
+    SaveFontToIni(ini, QStringLiteral("List"), ListFont);
+    SaveKeys(ini, *this, ListKeys);
+    for (int i = 0; i < NumberedTabCount; ++i) {
+        ini.WriteString(Tabs, PickupLabelKey + IndexSuffix(i), PickupLabel[i]);
+        ini.WriteBool(Tabs, PickupPopupKey + IndexSuffix(i), PickupPopup[i]);
     }
-    // The lists are independent of the settings file: a failure there must
-    // not cost the user the lists as well.
-    try {
-        SaveLists();
-    } catch (const TWriteError& error) {
-        if (!failure)
-            failure = error;
+    for (int i = 0; i < NumberedTabCount; ++i) {
+        ini.WriteString(Tabs, FavIDLabelKey + IndexSuffix(i), FavIDLabel[i]);
+        ini.WriteBool(Tabs, FavIDPopupKey + IndexSuffix(i), FavIDPopup[i]);
     }
-    if (failure)
-        throw *failure;
+    ini.WriteInteger(Tabs, QStringLiteral("TabPosition"), TabPosition);
+    SaveKeys(ini, *this, TabKeys);
+    for (int j = 0; j < TabCount; ++j) {
+        ini.WriteBool(QStringLiteral("TabDisp"), TabSheetNames[j], TabDisp[j]);
+        ini.WriteInteger(QStringLiteral("TabIndex"), TabSheetNames[j], TabIndex[j]);
+    }
+    SaveKeys(ini, *this, RemainingKeys);
+
+    std::vector<std::function<void()>> writes{[&ini] { ini.UpdateFile(); }};
+    AddListWrites(writes);
+    WriteAll(writes);
 }
 
 void TQuorbelPrefs::LoadLists() {
@@ -310,23 +323,20 @@ void TQuorbelPrefs::LoadLists() {
 }
 
 void TQuorbelPrefs::SaveLists() const {
-    // Every file is tried; the first failure is reported.
-    std::optional<TWriteError> failure;
-    const auto save = [&failure](const QString& path, const QStringList& list) {
-        try {
-            WriteListFile(path, list);
-        } catch (const TWriteError& error) {
-            if (!failure)
-                failure = error;
-        }
+    std::vector<std::function<void()>> writes;
+    AddListWrites(writes);
+    WriteAll(writes);
+}
+
+void TQuorbelPrefs::AddListWrites(std::vector<std::function<void()>>& writes) const {
+    const auto add = [&writes](QString path, const QStringList& list) {
+        writes.push_back([path = std::move(path), &list] { WriteListFile(path, list); });
     };
-    save(NGWordFileName(), NGWords);
+    add(NGWordFileName(), NGWords);
     for (int i = 0; i < NumberedTabCount; ++i)
-        save(PickupFileName(i), PickupWords[i]);
+        add(PickupFileName(i), PickupWords[i]);
     for (int i = 0; i < NumberedTabCount; ++i)
-        save(FavIDFileName(i), FavIDs[i]);
-    if (failure)
-        throw *failure;
+        add(FavIDFileName(i), FavIDs[i]);
 }
 
 void TQuorbelPrefs::LoadFormPlacement(TFormPlacement& placement, const QString& section) const {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <vector>
 
 #include <QString>
 #include <QStringList>
@@ -33,9 +35,14 @@ public:
     // file, section or key leaves the default, a missing list file an empty list.
     void LoadFromIni();
     // Writes every field but Zedadi and the server hosts, and all eleven list
-    // files. Throws TWriteError ("<path> に書き込めません") when a file cannot be
-    // written; the settings file is then left as it was.
+    // files. Throws TWriteError ("<path> に書き込めません", the settings file's
+    // failure first) when a file cannot be written; that file is then left
+    // as it was, and the others are written all the same.
     void SaveToIni();
+    // Writes the eleven list files, as confirming the preferences does.
+    // Throws TWriteError for the first file that cannot be written; the
+    // others are written all the same.
+    void SaveLists() const;
 
     // The placement keys of the given section (the form's name). Keys that are
     // present override the fields; the others keep the values passed in.
@@ -132,7 +139,7 @@ public:
 
 private:
     void LoadLists();
-    void SaveLists() const;
+    void AddListWrites(std::vector<std::function<void()>>& writes) const;
 
     QString IniPath;
     QString ListBase;
