@@ -30,6 +30,7 @@ const std::array<TUserSeed, 7> UserSeeds{{
 }};
 const std::array<const char*, 4> Formats{"BMP", "JPEG", "GIF", "PNG"};
 constexpr qint64 FirstIconStamp = 1246432820;
+constexpr qint64 IconStampStep = 86413;
 
 // Short codes the feed links to, and one that leads nowhere.
 const std::array<std::pair<const char*, const char*>, 4> ShortSeeds{{
@@ -49,8 +50,7 @@ bool IsNameChar(QChar c) {
 
 } // namespace
 
-// The rhythm of the generated stream: any run of this many generated statuses
-// holds every kind, so a page of the timeline always shows the variety.
+// What a generated status shows off.
 enum class TStatusFeed::EKind {
     Plain,
     ReplyToMe,      // "@me ..." with reply_user_login_id set
@@ -75,11 +75,11 @@ TStatusFeed::TStatusFeed(const TConfig& config, qint64 nowMs)
         const TUserSeed& seed = UserSeeds[i];
         const QString login = QString::fromUtf8(seed.Login);
         Users[login] = {login, QString::fromUtf8(seed.ScreenName), seed.Format, seed.Colour,
-                        FirstIconStamp + qint64(i) * 86413};
+                        FirstIconStamp + qint64(i) * IconStampStep};
         Others.append(login);
     }
     Users[Config.Account] = {Config.Account, Config.Account, "PNG", 0x6C8EBF,
-                             FirstIconStamp + qint64(UserSeeds.size()) * 86413};
+                             FirstIconStamp + qint64(UserSeeds.size()) * IconStampStep};
     for (const auto& [code, url] : ShortSeeds)
         ShortCodes[QString::fromLatin1(code)] = QString::fromLatin1(url);
 
@@ -132,7 +132,7 @@ const TFeedUser& TStatusFeed::EnsureUser(const QString& login) {
         const QRgb colour = 0x404040 | (Random() & 0xBFBFBF);
         found = Users
                     .emplace(login, TFeedUser{login, login, Formats[n % Formats.size()], colour,
-                                              FirstIconStamp + qint64(n) * 86413})
+                                              FirstIconStamp + qint64(n) * IconStampStep})
                     .first;
     }
     return found->second;
@@ -179,6 +179,8 @@ void TStatusFeed::ReplyToLatestOf(TFeedStatus& status, const QString& login) {
 }
 
 void TStatusFeed::Generate(qint64 epoch) {
+    // The rhythm of the generated stream: any run of this many generated statuses
+    // holds every kind, so a page of the timeline always shows the variety.
     static constexpr std::array Cycle{
         EKind::Plain,    EKind::ReplyToMe,      EKind::Heart,        EKind::ShortUrl,
         EKind::NoUser,   EKind::MultiLine,      EKind::ReplyToOther, EKind::ReplyToMeNoAt,
@@ -325,28 +327,25 @@ QJsonObject TStatusFeed::ToJson(const TFeedStatus& status) const {
     return json;
 }
 
-QByteArray TStatusFeed::TimelineJson(qint64 nowMs, QList<int>& ids) {
+QByteArray TStatusFeed::PageJson(qint64 nowMs, QList<int>& ids, bool repliesOnly) {
     std::lock_guard lock(Mutex);
     CatchUp(nowMs);
     QJsonArray page;
     for (auto it = Statuses.rbegin(); it != Statuses.rend() && page.size() < PageSize; ++it) {
-        page.append(ToJson(*it));
-        ids.append(it->Id);
-    }
-    return QJsonDocument(page).toJson(QJsonDocument::Compact);
-}
-
-QByteArray TStatusFeed::RepliesJson(qint64 nowMs, QList<int>& ids) {
-    std::lock_guard lock(Mutex);
-    CatchUp(nowMs);
-    QJsonArray page;
-    for (auto it = Statuses.rbegin(); it != Statuses.rend() && page.size() < PageSize; ++it) {
-        if (RepliesToAccount(*it)) {
+        if (!repliesOnly || RepliesToAccount(*it)) {
             page.append(ToJson(*it));
             ids.append(it->Id);
         }
     }
     return QJsonDocument(page).toJson(QJsonDocument::Compact);
+}
+
+QByteArray TStatusFeed::TimelineJson(qint64 nowMs, QList<int>& ids) {
+    return PageJson(nowMs, ids, false);
+}
+
+QByteArray TStatusFeed::RepliesJson(qint64 nowMs, QList<int>& ids) {
+    return PageJson(nowMs, ids, true);
 }
 
 QJsonObject TStatusFeed::Post(const QString& text, const QString& replyStatusRid, qint64 nowMs) {

@@ -63,6 +63,7 @@ private:
     enum class EKind;
 
     void CatchUp(qint64 nowMs);
+    QByteArray PageJson(qint64 nowMs, QList<int>& ids, bool repliesOnly);
     void Generate(qint64 epoch);
     void ReplyTo(TFeedStatus& status, const TFeedStatus& target);
     void ReplyToLatestOf(TFeedStatus& status, const QString& login);

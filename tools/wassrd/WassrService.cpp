@@ -202,12 +202,13 @@ void TWassrService::AddRoutes() {
         response.set_content("{}", JsonType);
     });
 
-    for (const char* path : {"/statuses/friends_timeline.json", "/statuses/replies.json"}) {
-        const TApiHandler handler = std::string_view(path).find("replies") != std::string_view::npos
-                                        ? &TWassrService::Replies
-                                        : &TWassrService::Timeline;
+    const std::pair<const char*, TApiHandler> pages[]{
+        {"/statuses/friends_timeline.json", &TWassrService::Timeline},
+        {"/statuses/replies.json", &TWassrService::Replies},
+    };
+    for (const auto& [path, handler] : pages) {
         Server.Get(path, Api(handler));
-        Server.Post(path, Api(handler));
+        Server.Post(path, Api(handler)); // the client may fetch with a bodiless POST
     }
     Server.Post("/statuses/update.json", Api(&TWassrService::Update));
     Server.Post(R"(/favorites/create/([^/]+)\.json)", Api(&TWassrService::Favorite));
@@ -359,20 +360,20 @@ void TWassrService::SendHuge(httplib::Response& response) {
         });
 }
 
-TWassrService::TReply TWassrService::Timeline(const httplib::Request&) {
+TWassrService::TReply TWassrService::StatusPage(TFeedPage page) {
     const qint64 now = NowMs();
     Rate.Count(now / 1000);
     TReply reply{200, JsonType};
-    reply.Body = Feed->TimelineJson(now, reply.Served).toStdString();
+    reply.Body = ((*Feed).*page)(now, reply.Served).toStdString();
     return reply;
 }
 
+TWassrService::TReply TWassrService::Timeline(const httplib::Request&) {
+    return StatusPage(&TStatusFeed::TimelineJson);
+}
+
 TWassrService::TReply TWassrService::Replies(const httplib::Request&) {
-    const qint64 now = NowMs();
-    Rate.Count(now / 1000);
-    TReply reply{200, JsonType};
-    reply.Body = Feed->RepliesJson(now, reply.Served).toStdString();
-    return reply;
+    return StatusPage(&TStatusFeed::RepliesJson);
 }
 
 TWassrService::TReply TWassrService::Update(const httplib::Request& request) {

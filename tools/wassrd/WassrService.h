@@ -46,6 +46,7 @@ private:
         QList<int> Served; // the status ids the body carries
     };
     using TApiHandler = TReply (TWassrService::*)(const httplib::Request&);
+    using TFeedPage = QByteArray (TStatusFeed::*)(qint64, QList<int>&);
 
     void AddRoutes();
     httplib::Server::Handler Api(TApiHandler handler);
@@ -57,6 +58,7 @@ private:
     bool PauseUnlessStopping(int milliseconds);
     void MarkServed(const QList<int>& ids);
 
+    TReply StatusPage(TFeedPage page);
     TReply Timeline(const httplib::Request& request);
     TReply Replies(const httplib::Request& request);
     TReply Update(const httplib::Request& request);
