@@ -244,6 +244,13 @@ TEST_F(QuorbelPrefsTest, ListFilesAreReadWhenPresentAndAllWrittenOnSave) {
     EXPECT_EQ(prefs.FavIDs[3], (QStringList{"taro", "hanako"}));
     EXPECT_TRUE(prefs.PickupWords[0].isEmpty());
 
+    // Confirming the preferences writes the lists alone.
+    prefs.NGWords.append(QStringLiteral("追加"));
+    prefs.SaveLists();
+    EXPECT_FALSE(QFile::exists(IniPath()));
+    EXPECT_EQ(ReadBytes(ListBase() + ".ban"), ngWords + "追加\r\n");
+
+    prefs.NGWords.removeLast();
     prefs.SaveToIni();
     EXPECT_EQ(ReadBytes(ListBase() + ".ban"), ngWords);
     EXPECT_EQ(ReadBytes(ListBase() + ".fav3"), favIDs);
