@@ -37,5 +37,7 @@ QString ScramblePassword(const QString& text) {
 }
 
 QString UnscramblePassword(const QString& text) {
-    return Utf8ToString(Masked(UpToZero(Base64Decode(text.toLatin1()))));
+    // Unmask first: a "Z" masks to a zero byte, and cutting at that zero would
+    // lose the rest of every password holding one.
+    return Utf8ToString(UpToZero(Masked(Base64Decode(text.toLatin1()))));
 }

@@ -7,7 +7,9 @@ namespace {
 TEST(PasswordTest, ScrambleRoundTrips) {
     for (const QString& text :
          {QStringLiteral("secret"), QStringLiteral("パスワード😀"), QStringLiteral("a"),
-          QStringLiteral(" spaces "), QStringLiteral("\uFEFFmarked")}) {
+          QStringLiteral(" spaces "), QStringLiteral("\uFEFFmarked"),
+          // "Z" is the byte that masks to zero.
+          QStringLiteral("Zebra"), QStringLiteral("aZZ")}) {
         const QString scrambled = ScramblePassword(text);
         EXPECT_NE(scrambled, text);
         EXPECT_FALSE(scrambled.contains(text));
