@@ -1,14 +1,64 @@
-#include <QApplication>
-#include <QMainWindow>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
 
+#include <curl/curl.h>
+
+#include <QApplication>
+
+#include "Files.h"
+#include "FormMain.h"
+#include "FormQuorbelMain.h"
+#include "InstanceKey.h"
 #include "Names.h"
+#include "Pictures.h"
+#include "QtSoundOutput.h"
+#include "SingleInstance.h"
+#include "StopSignals.h"
+#include "SystemTrayIcon.h"
+#include "Worker.h"
+
+namespace {
+// How long the end of the program waits for requests still under way.
+constexpr auto WorkerWait = std::chrono::seconds(2);
+} // namespace
 
 int main(int argc, char** argv) {
+    curl_global_init(CURL_GLOBAL_DEFAULT);
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramName);
-    QMainWindow window;
-    window.setWindowTitle(ProgramCaption);
-    window.resize(370, 460);
-    window.show();
-    return app.exec();
+    // Closing the window may only send it to the tray; the owner form ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    TSingleInstance instance(InstanceName(QCoreApplication::applicationFilePath()));
+    if (!instance.Acquire()) {
+        instance.AskRunningToShow();
+        return EXIT_SUCCESS;
+    }
+
+    int code = EXIT_SUCCESS;
+    {
+        const QList<QIcon> icons = ProgramIcons();
+        QApplication::setWindowIcon(icons.first());
+        TFormQuorbelMain quorbelMain(std::make_unique<TSystemTrayIcon>(icons));
+        TFormMain formMain(quorbelMain, TProgramFiles{}, std::make_unique<TQtSoundOutput>());
+        QObject::connect(&instance, &TSingleInstance::ShowRequested, &quorbelMain,
+                         &TFormQuorbelMain::ShowMainForm);
+        QObject::connect(&quorbelMain, &TFormQuorbelMain::Closed, &app, &QCoreApplication::quit);
+        TStopSignals stopSignals;
+        QObject::connect(&stopSignals, &TStopSignals::Received, &quorbelMain,
+                         &TFormQuorbelMain::Close);
+        code = app.exec();
+
+        RequestWorkersStop();
+        if (!WaitForWorkers(WorkerWait)) {
+            // A request that ignores the stop flag must not hold up the end, nor
+            // meet the library being torn down under it.
+            std::fflush(nullptr);
+            std::quick_exit(code);
+        }
+    }
+    curl_global_cleanup();
+    return code;
 }

@@ -1,0 +1,510 @@
+#include "FormMain.h"
+
+#include <algorithm>
+#include <chrono>
+#include <limits>
+#include <system_error>
+
+#include <QAbstractEventDispatcher>
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QLoggingCategory>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSplitter>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "CommandSet.h"
+#include "DetailPane.h"
+#include "FormQuorbelMain.h"
+#include "IconList.h"
+#include "NotifySound.h"
+#include "PageControlList.h"
+#include "Pictures.h"
+#include "QtConvert.h"
+#include "QuorbelPrefs.h"
+#include "RequestSettings.h"
+#include "StatusBarMain.h"
+#include "StatusListView.h"
+#include "StatusLists.h"
+#include "StatusRowDelegate.h"
+#include "TrayIcon.h"
+#include "TwitterFriends.h"
+#include "TwitterReplies.h"
+
+namespace {
+Q_LOGGING_CATEGORY(lcStartup, "quorbel.startup", QtWarningMsg)
+
+constexpr int BalloonMsecs = 10000;
+const QString PlacementSection = QStringLiteral("FormMain");
+const QByteArray BlankPage = "<html><body style=\"margin:0px;padding:0px;\" scroll=\"no\" "
+                             "oncontextmenu=\"return false\"></body></html>\r\n";
+
+// The initial captions of the sheets, in TabSheetNames order.
+QString InitialCaption(int j) {
+    if (j >= TabPickupWord && j < TabPickupWord + NumberedTabCount)
+        return QStringLiteral("注目") + NumberSuffix(j - TabPickupWord);
+    if (j >= TabFavID && j < TabFavID + NumberedTabCount)
+        return QStringLiteral("お気に入り") + NumberSuffix(j - TabFavID);
+    switch (j) {
+    case TabTimeline:
+        return QStringLiteral("タイムライン");
+    case TabMessage:
+        return QStringLiteral("メッセージ(不使用)");
+    case TabReply:
+        return QStringLiteral("返信");
+    default:
+        return QStringLiteral("検索");
+    }
+}
+
+// A period in seconds; 0 or less leaves the timer off, as a zero-period
+// timer would fire without pause.
+void StartTimerSeconds(QTimer* timer, int seconds) {
+    if (seconds <= 0) {
+        timer->stop();
+        return;
+    }
+    timer->start(int(std::min<qint64>(qint64(seconds) * 1000, std::numeric_limits<int>::max())));
+}
+
+// The status-bar text of a failed fetch; empty for an outcome that shows none.
+QString FetchFailureText(const QString& kind, int outcome) {
+    switch (outcome) {
+    case OutcomeError:
+        return kind + QStringLiteral("取得エラー");
+    case OutcomeApiLimit:
+        return kind + QStringLiteral("取得エラー(API制限)");
+    case OutcomeParseError:
+        return kind + QStringLiteral("XMLパースエラー");
+    default:
+        return {};
+    }
+}
+
+bool IsNewsSheet(int j) {
+    return j != TabMessage && j != TabSearch;
+}
+
+} // namespace
+
+TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
+                     std::unique_ptr<TSoundOutput> sound, QWidget* parent)
+    : QMainWindow(parent), Owner(owner), Files(std::move(files)), SoundOutput(std::move(sound)),
+      FPrefs(std::make_unique<TQuorbelPrefs>(Files.IniFileName(), Files.BasePath)),
+      ImageListStatus(StatusPictures()), ImageListHit(HitMarkPicture()),
+      FLists(std::make_unique<TStatusLists>()) {
+    setObjectName(QStringLiteral("FormMain"));
+    Owner.SetMainForm(this);
+    CreateControls();
+    CreateCommands();
+
+    WriteBlankPage();
+    FPrefs->LoadFromIni();
+    const int winState = LoadPlacement();
+    FCommands->ApplyShortcutFile(Files.ShortcutFileName());
+    IconList = std::make_shared<TIconList>();
+    SplitterMain->setSizes({FPrefs->StatusDiaplayHeight, height()});
+    ApplyListFont();
+
+    StartTimerSeconds(TimerMain, FPrefs->Interval);
+    StartFriendsFetch(0);
+    StartTimerSeconds(TimerDM, FPrefs->MesInterval);
+    StartRepliesFetch(0);
+
+    setWindowTitle(Caption());
+    TTrayIcon& tray = Owner.TrayIconMain();
+    tray.SetImage(0);
+    tray.SetVisible(true);
+    tray.SetToolTip(Caption());
+
+    PageControlList->ActivateSheet(TabTimeline);
+    FCommands->Action(QStringLiteral("ActionExecuteSort"))->setChecked(FPrefs->EnableSort);
+    ApplyTabSettings();
+    if (FPrefs->VisibleTabIcon)
+        PageControlList->SetPictures(TabPictures());
+    PanelDetail->SetIconVisible(FPrefs->VisibleIcon);
+    ApplyPanelLayout();
+    ApplyIDColumnWidth();
+
+    connect(PageControlList, &TPageControlList::SheetChanged, this,
+            &TFormMain::PageControlListChange);
+    connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, this,
+            &TFormMain::RefreshCommandStates);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this,
+            [this](Qt::ApplicationState state) {
+                if (state == Qt::ApplicationInactive)
+                    ApplicationDeactivated();
+            });
+
+    if (winState == TFormPlacement::Maximized)
+        showMaximized();
+    else
+        show();
+    if (FPrefs->MinimizeOnCreate)
+        showMinimized();
+}
+
+TFormMain::~TFormMain() {
+    Closing = true;
+    // The lists go before their models and the pictures their delegates draw.
+    delete takeCentralWidget();
+}
+
+void TFormMain::CreateControls() {
+    auto* panelTop = new QWidget(this);
+    panelTop->setObjectName(QStringLiteral("PanelTop"));
+    auto* layout = new QVBoxLayout(panelTop);
+    layout->setContentsMargins(8, 8, 8, 0);
+
+    SplitterMain = new QSplitter(Qt::Vertical, panelTop);
+    SplitterMain->setObjectName(QStringLiteral("SplitterMain"));
+    SplitterMain->setChildrenCollapsible(false);
+    SplitterMain->setHandleWidth(3);
+    PanelDetail = new TDetailPane(SplitterMain);
+    PageControlList = new TPageControlList(SplitterMain);
+    for (int j = 0; j < TabCount; ++j) {
+        auto* view = new TStatusListView(ListViewNames[size_t(j)], &FLists->List(j));
+        view->setItemDelegate(new TStatusRowDelegate(view, *FPrefs, ImageListStatus, ImageListHit));
+        connect(view, &TStatusListView::SelectItem, this, [this, view](int row, bool selected) {
+            ListViewFriendsSelectItem(view, row, selected);
+        });
+        ListViews[size_t(j)] = view;
+        PageControlList->AddSheet(j, view, InitialCaption(j));
+    }
+    PageControlList->SetSheetVisible(TabMessage, false);
+    layout->addWidget(SplitterMain);
+    setCentralWidget(panelTop);
+
+    StatusBarMain = new TStatusBarMain(this);
+    setStatusBar(StatusBarMain);
+
+    TimerMain = new QTimer(this);
+    TimerMain->setObjectName(QStringLiteral("TimerMain"));
+    connect(TimerMain, &QTimer::timeout, this, &TFormMain::TimerMainTimer);
+    TimerDM = new QTimer(this);
+    TimerDM->setObjectName(QStringLiteral("TimerDM"));
+    connect(TimerDM, &QTimer::timeout, this, &TFormMain::TimerDMTimer);
+}
+
+void TFormMain::CreateCommands() {
+    FCommands = new TCommandSet(this);
+    TCommandSet& commands = *FCommands;
+    connect(commands.Create(QStringLiteral("ActionExit")), &QAction::triggered, &Owner,
+            &TFormQuorbelMain::Close);
+    connect(commands.Create(QStringLiteral("ActionExecuteReload")), &QAction::triggered, this,
+            [this] { StartFriendsFetch(0); });
+    connect(commands.Create(QStringLiteral("ActionExecuteReloadReply")), &QAction::triggered, this,
+            [this] { StartRepliesFetch(0); });
+    QAction* sort = commands.Create(QStringLiteral("ActionExecuteSort"));
+    sort->setCheckable(true);
+    connect(sort, &QAction::triggered, this, &TFormMain::ActionExecuteSortExecute);
+    connect(commands.Create(QStringLiteral("ActionExecuteClearUnread")), &QAction::triggered, this,
+            &TFormMain::ActionExecuteClearUnreadExecute);
+
+    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("MenuFile"));
+    file->addAction(commands.Action(QStringLiteral("ActionExit")));
+    QMenu* execute = menuBar()->addMenu(QStringLiteral("操作(&D)"));
+    execute->setObjectName(QStringLiteral("MenuExecute"));
+    for (const char* name : {"ActionExecuteReload", "ActionExecuteReloadReply", "",
+                             "ActionExecuteSort", "ActionExecuteClearUnread"}) {
+        if (*name)
+            execute->addAction(commands.Action(QString::fromLatin1(name)));
+        else
+            execute->addSeparator();
+    }
+}
+
+int TFormMain::LoadPlacement() {
+    TFormPlacement placement;
+    FPrefs->LoadFormPlacement(placement, PlacementSection);
+    if (placement.Width > 0 && placement.Height > 0)
+        resize(placement.Width, placement.Height);
+    if (placement.Top && placement.Left) {
+        // A position on a screen that is no longer there would hide the window.
+        const QRect frame(QPoint(*placement.Left, *placement.Top), size());
+        const QList<QScreen*> screens = QGuiApplication::screens();
+        if (std::any_of(screens.begin(), screens.end(), [&frame](const QScreen* screen) {
+                return screen->availableGeometry().intersects(frame);
+            }))
+            move(frame.topLeft());
+    }
+    return placement.WinState;
+}
+
+void TFormMain::WriteBlankPage() const {
+    // The icon view's empty page; a folder that cannot be written only costs the page.
+    QFile page(Files.BlankPageFileName());
+    if (page.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        page.write(BlankPage);
+}
+
+TStatusListView* TFormMain::ActiveListView() const {
+    const int j = PageControlList->ActiveSheet();
+    return j >= 0 ? ListView(j) : nullptr;
+}
+
+QString TFormMain::Caption() const {
+    return FPrefs->ShowUsername ? FPrefs->Username + QStringLiteral(" - ") + ProgramCaption
+                                : ProgramCaption;
+}
+
+void TFormMain::StartFriendsFetch(int delay) {
+    if (FPrefs->Username.isEmpty() || FPrefs->Password.isEmpty())
+        return;
+    StatusBarMain->SetPanelText(0, KindTimeline + QStringLiteral("取得中..."));
+    auto* worker = new TTwitterFriends(TRequestSettings::FromPrefs(*FPrefs));
+    worker->OnResult = [this](const TTwitterFetch& done, int outcome) {
+        FriendsFetchDone(done, outcome);
+    };
+    StartFetch(worker, delay, KindTimeline);
+    TimerMain->stop();
+}
+
+void TFormMain::StartRepliesFetch(int delay) {
+    if (FPrefs->Username.isEmpty() || FPrefs->Password.isEmpty())
+        return;
+    StatusBarMain->SetPanelText(0, KindReplies + QStringLiteral("取得中..."));
+    auto* worker = new TTwitterReplies(TRequestSettings::FromPrefs(*FPrefs));
+    worker->OnResult = [this](const TTwitterFetch& done, int outcome) {
+        RepliesFetchDone(done, outcome);
+    };
+    StartFetch(worker, delay, KindReplies);
+}
+
+void TFormMain::StartFetch(TTwitterFetch* worker, int delay, const QString& kind) {
+    worker->StartDelay = delay;
+    worker->IconList = IconList;
+    worker->ImageList = &ImageListHit;
+    worker->Receiver = this;
+    try {
+        worker->Start();
+    } catch (const std::system_error&) {
+        // No thread for the request (the worker is gone already).
+        StatusBarMain->SetPanelText(0, kind + QStringLiteral("取得エラー"));
+    }
+}
+
+void TFormMain::FriendsFetchDone(const TTwitterFetch& worker, int outcome) {
+    FetchDone(worker, outcome, KindTimeline);
+}
+
+void TFormMain::RepliesFetchDone(const TTwitterFetch& worker, int outcome) {
+    FetchDone(worker, outcome, KindReplies);
+}
+
+void TFormMain::FetchDone(const TTwitterFetch& worker, int outcome, const QString& kind) {
+    EnableTimerMain();
+    if (outcome == OutcomeDone) {
+        MergeStatuses(worker.Friends, kind);
+        return;
+    }
+    if (const QString text = FetchFailureText(kind, outcome); !text.isEmpty())
+        StatusBarMain->SetPanelText(0, text);
+}
+
+void TFormMain::EnableTimerMain() {
+    // An enabled timer runs on undisturbed; one that was off starts a full period.
+    if (!TimerMain->isActive() && FPrefs->Interval > 0)
+        StartTimerSeconds(TimerMain, FPrefs->Interval);
+}
+
+void TFormMain::MergeStatuses(const TFriends& friends, const QString& kind) {
+    try {
+        ShowMergeResult(FLists->MergeStatuses(friends, kind, *FPrefs));
+        TStatusListView* active = ActiveListView();
+        if (active && active != ListView(TabMessage) && active->RowCount() > 0 &&
+            active->SelectedIndex() < 0)
+            active->SelectRow(FPrefs->ReverseSort ? active->RowCount() - 1 : 0);
+    } catch (...) {
+        StatusBarMain->SetPanelText(0, kind + QStringLiteral("取得エラー"));
+    }
+}
+
+void TFormMain::ShowMergeResult(const TMergeResult& result) {
+    StatusBarMain->SetPanelText(0, result.StatusText);
+    TTrayIcon& tray = Owner.TrayIconMain();
+    if (result.ShowBalloon)
+        tray.ShowBalloon(result.BalloonTitle, result.BalloonText, BalloonMsecs);
+    if (result.TrayImage)
+        tray.SetImage(*result.TrayImage);
+    for (int j = 0; j < TabCount; ++j) {
+        if (IsNewsSheet(j))
+            PageControlList->SetNews(j, result.TabNews[size_t(j)], FPrefs->VisibleTabSign);
+    }
+    if (result.Sound)
+        PlayNotifySound(*SoundOutput, Files.Folder, *result.Sound, FPrefs->SoundSet);
+}
+
+void TFormMain::TimerMainTimer() {
+    if (FPrefs->EnableAutoUpdate)
+        StartFriendsFetch(0);
+}
+
+void TFormMain::TimerDMTimer() {
+    // The update check may run again; its command arrives with the help menu.
+    if (!FPrefs->EnableAutoUpdate)
+        return;
+    if (QAction* check = FCommands->Action(QStringLiteral("ActionHelpCheckUpdate")))
+        check->setEnabled(true);
+}
+
+void TFormMain::ApplyListFont() {
+    const QFont font = ToQFont(FPrefs->ListFont);
+    for (TStatusListView* view : ListViews)
+        view->setFont(font);
+    PanelDetail->SetFontFace(FPrefs->ListFont.Name);
+}
+
+void TFormMain::ApplyPanelLayout() {
+    // Layouts 1 and 2 put the detail pane below the lists.
+    const bool below = FPrefs->PanelLayout == 1 || FPrefs->PanelLayout == 2;
+    SplitterMain->insertWidget(below ? 1 : 0, PanelDetail);
+    SplitterMain->setStretchFactor(SplitterMain->indexOf(PanelDetail), 0);
+    SplitterMain->setStretchFactor(SplitterMain->indexOf(PageControlList), 1);
+}
+
+void TFormMain::ApplyIDColumnWidth() {
+    for (TStatusListView* view : ListViews)
+        view->setColumnWidth(0, FPrefs->IDWidth);
+}
+
+void TFormMain::ApplyTabSettings() {
+    const auto follow = [this](const QString& moveCommand, int j, const QString& label) {
+        PageControlList->SetCaption(j, label);
+        FCommands->SetCaption(moveCommand, label);
+        if (QAction* move = FCommands->Action(moveCommand))
+            move->setVisible(FPrefs->TabDisp[size_t(j)]);
+    };
+    for (int i = 0; i < NumberedTabCount; ++i) {
+        const QString suffix = IndexSuffix(i);
+        follow(QStringLiteral("ActionMovePickupWord") + suffix, TabPickupWord + i,
+               FPrefs->PickupLabel[size_t(i)]);
+        const QString& label = FPrefs->FavIDLabel[size_t(i)];
+        follow(QStringLiteral("ActionMoveFavID") + suffix, TabFavID + i, label);
+        FCommands->SetCaption(QStringLiteral("ActionAddFavID") + suffix,
+                              QStringLiteral("「") + label + QStringLiteral("」に追加"));
+        FCommands->SetCaption(QStringLiteral("ActionRemoveFavID") + suffix,
+                              QStringLiteral("「") + label + QStringLiteral("」から削除"));
+    }
+    for (int j = 0; j < TabCount; ++j)
+        PageControlList->SetSheetVisible(j, j != TabMessage && FPrefs->TabDisp[size_t(j)]);
+    PageControlList->ArrangeSheets(FPrefs->TabIndex);
+}
+
+void TFormMain::RefreshCommandStates() {
+    const TStatusListView* list = ActiveListView();
+    StatusBarMain->SetPanelText(1, QString::number(list ? list->RowCount() : 0) +
+                                       QStringLiteral(" アイテム"));
+}
+
+void TFormMain::PageControlListChange() {
+    TStatusListView* list = ActiveListView();
+    if (!list || list->RowCount() == 0) {
+        PanelDetail->Clear();
+        return;
+    }
+    if (list->SelectedIndex() < 0)
+        list->SelectRow(FPrefs->ReverseSort ? list->RowCount() - 1 : 0); // runs the hook
+    else
+        ListViewFriendsSelectItem(list, list->SelectedIndex(), true);
+}
+
+void TFormMain::ListViewFriendsSelectItem(TStatusListView* list, int row, bool) {
+    TStatusListModel* model = list->Model();
+    if (Closing || row < 0 || row >= model->Count())
+        return;
+    PanelDetail->ShowRow(model->Row(row));
+    if (FPrefs->EnableUnreadManager && model->Row(row).StateIndex == StateNew)
+        model->SetStateIndex(row, StateNone);
+}
+
+void TFormMain::ActionExecuteSortExecute(bool checked) {
+    FPrefs->EnableSort = checked;
+}
+
+void TFormMain::ActionExecuteClearUnreadExecute() {
+    if (TStatusListView* list = ActiveListView())
+        list->Model()->ClearNewMarks(false);
+}
+
+void TFormMain::RestoreFromTray() {
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+void TFormMain::SaveOnClose() {
+    Closing = true;
+    FPrefs->ListFont = ToFontDesc(ListView(TabTimeline)->font(), FPrefs->ListFont);
+    if (Painted) // the pane has its real height only once the window was laid out
+        FPrefs->StatusDiaplayHeight = PanelDetail->height();
+    TFormPlacement placement;
+    const Qt::WindowStates state = windowState();
+    placement.WinState = state & Qt::WindowMaximized   ? TFormPlacement::Maximized
+                         : state & Qt::WindowMinimized ? TFormPlacement::Minimized
+                                                       : TFormPlacement::Normal;
+    placement.Top = y();
+    placement.Left = x();
+    placement.Width = width();
+    placement.Height = height();
+    try {
+        FPrefs->SaveToIni();
+        FPrefs->SaveFormPlacement(placement, PlacementSection);
+        FCommands->WriteShortcutFile(Files.ShortcutFileName());
+    } catch (...) {
+        // A folder that cannot be written must not keep the program from ending.
+    }
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+    if (Closing || !FPrefs->MinimizeOnClose) {
+        event->accept();
+        Owner.Close();
+        return;
+    }
+    if (Owner.TrayIconMain().IsAvailable()) {
+        event->accept(); // hidden; the tray icon brings it back
+        return;
+    }
+    // Without a tray a hidden window could not be found again: it stays on the taskbar.
+    event->ignore();
+    showMinimized();
+}
+
+void TFormMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() || Closing)
+        return;
+    // Minimised into the tray: only the tray icon remains, if there is one.
+    if (FPrefs->MinimizeInTaskTray && Owner.TrayIconMain().IsAvailable())
+        QTimer::singleShot(0, this, [this] {
+            if (isMinimized())
+                hide();
+        });
+}
+
+void TFormMain::ApplicationDeactivated() {
+    if (!FPrefs->TopMost || windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        return;
+    // Into the topmost band without re-creating (and so hiding) the window.
+    overrideWindowFlags(windowFlags() | Qt::WindowStaysOnTopHint);
+    if (QWindow* window = windowHandle())
+        window->setFlags(windowFlags());
+}
+
+void TFormMain::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (Painted)
+        return;
+    Painted = true;
+    qCDebug(lcStartup).nospace() << "first paint at "
+                                 << std::chrono::steady_clock::now().time_since_epoch().count()
+                                 << " ns";
+}

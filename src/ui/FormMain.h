@@ -1,0 +1,119 @@
+#pragma once
+
+#include <array>
+#include <memory>
+
+#include <QImage>
+#include <QList>
+#include <QMainWindow>
+
+#include "ImageList.h"
+#include "Names.h"
+#include "ProgramFiles.h"
+
+class QSplitter;
+class QTimer;
+class TCommandSet;
+class TDetailPane;
+class TFormQuorbelMain;
+class TFriends;
+class TIconList;
+class TPageControlList;
+class TQuorbelPrefs;
+class TSoundOutput;
+class TStatusBarMain;
+class TStatusListView;
+class TStatusLists;
+class TTwitterFetch;
+struct TMergeResult;
+
+// The main window: the fourteen status lists on their tabs, the detail pane,
+// the status bar, the timers and the commands. Its creation is the start-up
+// of the program: settings, shortcuts, the first fetches, the first paint.
+// It owns and wires its parts; each part lives in its own file.
+class TFormMain final : public QMainWindow {
+    Q_OBJECT
+public:
+    // owner: the tray owner, which outlives the window. files: where the
+    // settings, lists, shortcut file, blank page and sounds are.
+    TFormMain(TFormQuorbelMain& owner, TProgramFiles files, std::unique_ptr<TSoundOutput> sound,
+              QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    TQuorbelPrefs& Prefs() { return *FPrefs; }
+    TStatusLists& Lists() { return *FLists; }
+    TCommandSet& Commands() { return *FCommands; }
+    TStatusListView* ListView(int j) const { return ListViews.at(size_t(j)); }
+    // The list of the active tab; null when no tab is active.
+    TStatusListView* ActiveListView() const;
+    // "Quorbel Ver0.52", after the user name and " - " when ShowUsername is on.
+    QString Caption() const;
+
+    // Fetches (nothing happens while the account is incomplete).
+    void StartFriendsFetch(int delay);
+    void StartRepliesFetch(int delay);
+    void FriendsFetchDone(const TTwitterFetch& worker, int outcome);
+    void RepliesFetchDone(const TTwitterFetch& worker, int outcome);
+    // Adds fetched statuses and shows what they bring; a failure shows the
+    // kind's error text and keeps what was added.
+    void MergeStatuses(const TFriends& friends, const QString& kind);
+
+    void ApplyListFont();
+    void ApplyPanelLayout();
+    void ApplyIDColumnWidth();
+    void ApplyTabSettings();
+
+    // The idle pass: the item count (and the command states).
+    void RefreshCommandStates();
+
+    // A tray click or a second start: the window comes back to the front.
+    void RestoreFromTray();
+    // The program ends: remember the list font and pane height, then write
+    // the settings, the placement and the shortcut file (errors ignored).
+    void SaveOnClose();
+    bool IsClosing() const { return Closing; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateCommands();
+    // Sizes and places the window; returns the stored window state.
+    int LoadPlacement();
+    void WriteBlankPage() const;
+    void StartFetch(TTwitterFetch* worker, int delay, const QString& kind);
+    void ShowMergeResult(const TMergeResult& result);
+    void FetchDone(const TTwitterFetch& worker, int outcome, const QString& kind);
+    void EnableTimerMain();
+    void TimerMainTimer();
+    void TimerDMTimer();
+    void PageControlListChange();
+    void ListViewFriendsSelectItem(TStatusListView* list, int row, bool selected);
+    void ApplicationDeactivated();
+    void ActionExecuteSortExecute(bool checked);
+    void ActionExecuteClearUnreadExecute();
+
+    TFormQuorbelMain& Owner;
+    const TProgramFiles Files;
+    std::unique_ptr<TSoundOutput> SoundOutput;
+    std::unique_ptr<TQuorbelPrefs> FPrefs;
+    std::shared_ptr<TIconList> IconList;
+    const QList<QImage> ImageListStatus;
+    TImageList ImageListHit;
+    std::unique_ptr<TStatusLists> FLists;
+    TCommandSet* FCommands = nullptr;
+
+    TStatusBarMain* StatusBarMain = nullptr;
+    QSplitter* SplitterMain = nullptr;
+    TDetailPane* PanelDetail = nullptr;
+    TPageControlList* PageControlList = nullptr;
+    std::array<TStatusListView*, TabCount> ListViews{};
+    QTimer* TimerMain = nullptr;
+    QTimer* TimerDM = nullptr;
+
+    bool Closing = false;
+    bool Painted = false;
+};

@@ -1,0 +1,110 @@
+#include "PageControlList.h"
+
+#include <algorithm>
+#include <numeric>
+
+#include <QTabBar>
+
+#include "Pictures.h"
+
+namespace {
+
+// The plain picture of each sheet: timeline, message, reply, pickup, favourite, search.
+int PlainPicture(int j) {
+    if (j >= TabPickupWord && j < TabPickupWord + NumberedTabCount)
+        return 3;
+    if (j >= TabFavID && j < TabFavID + NumberedTabCount)
+        return 4;
+    return j == TabSearch ? 5 : j; // timeline 0, message 1, reply 2
+}
+
+const QString NewsMark = QStringLiteral("(*)");
+
+} // namespace
+
+TPageControlList::TPageControlList(QWidget* parent) : QTabWidget(parent) {
+    setObjectName(QStringLiteral("PageControlList"));
+    setIconSize(QSize(TabPictureSize, TabPictureSize));
+    connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index >= 0)
+            emit SheetChanged(TabSheetIndex(widget(index)->objectName()));
+    });
+}
+
+void TPageControlList::AddSheet(int j, QWidget* content, const QString& caption) {
+    content->setObjectName(TabSheetNames[size_t(j)]);
+    Sheets[size_t(j)] = content;
+    Captions[size_t(j)] = caption;
+    ShownPictures[size_t(j)] = -1;
+    addTab(content, QString());
+    UpdateTab(j);
+}
+
+int TPageControlList::ActiveSheet() const {
+    const QWidget* sheet = currentWidget();
+    return sheet ? TabSheetIndex(sheet->objectName()) : -1;
+}
+
+void TPageControlList::ActivateSheet(int j) {
+    setCurrentWidget(Sheet(j));
+}
+
+void TPageControlList::SetCaption(int j, const QString& caption) {
+    Captions[size_t(j)] = caption;
+    UpdateTab(j);
+}
+
+QString TPageControlList::ShownCaption(int j) const {
+    return Captions[size_t(j)] + (News[size_t(j)] && Signed[size_t(j)] ? NewsMark : QString());
+}
+
+void TPageControlList::SetNews(int j, bool news, bool sign) {
+    News[size_t(j)] = news;
+    Signed[size_t(j)] = sign;
+    UpdateTab(j);
+}
+
+int TPageControlList::PictureIndex(int j) const {
+    return PlainPicture(j) + (News[size_t(j)] ? TabPictureCount : 0);
+}
+
+void TPageControlList::SetPictures(QList<QIcon> pictures) {
+    Pictures = std::move(pictures);
+    for (int j = 0; j < TabCount; ++j) {
+        if (Sheets[size_t(j)])
+            UpdateTab(j);
+    }
+}
+
+void TPageControlList::SetSheetVisible(int j, bool visible) {
+    setTabVisible(indexOf(Sheet(j)), visible);
+}
+
+bool TPageControlList::IsSheetVisible(int j) const {
+    return isTabVisible(indexOf(Sheet(j)));
+}
+
+void TPageControlList::ArrangeSheets(const std::array<int, TabCount>& keys) {
+    std::array<int, TabCount> order;
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&keys](int a, int b) { return keys[size_t(a)] < keys[size_t(b)]; });
+    for (int position = 0; position < TabCount; ++position) {
+        const int from = indexOf(Sheet(order[size_t(position)]));
+        if (from != position)
+            tabBar()->moveTab(from, position);
+    }
+}
+
+void TPageControlList::UpdateTab(int j) {
+    const int index = indexOf(Sheet(j));
+    QString shown = ShownCaption(j);
+    shown.replace(QLatin1Char('&'), QStringLiteral("&&")); // a caption, not a mnemonic
+    if (tabText(index) != shown)
+        setTabText(index, shown);
+    const int picture = PictureIndex(j) < Pictures.size() ? PictureIndex(j) : -1;
+    if (ShownPictures[size_t(j)] == picture)
+        return;
+    ShownPictures[size_t(j)] = picture;
+    setTabIcon(index, picture >= 0 ? Pictures.at(picture) : QIcon());
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <array>
+
+#include <QIcon>
+#include <QList>
+#include <QTabWidget>
+
+#include "Names.h"
+
+// The page control of the fourteen tab sheets, addressed by their position j
+// in TabSheetNames whatever order and visibility the settings give them. A
+// hidden sheet can still be made the active one from code.
+class TPageControlList final : public QTabWidget {
+    Q_OBJECT
+public:
+    explicit TPageControlList(QWidget* parent = nullptr);
+
+    // Adds sheet j (TabSheetNames[j]) holding the content; sheets are added in order.
+    void AddSheet(int j, QWidget* content, const QString& caption);
+    QWidget* Sheet(int j) const { return Sheets.at(size_t(j)); }
+
+    // Position of the active sheet; -1 when none.
+    int ActiveSheet() const;
+    void ActivateSheet(int j);
+
+    // The plain caption, and the caption as shown (with the news mark).
+    void SetCaption(int j, const QString& caption);
+    QString Caption(int j) const { return Captions.at(size_t(j)); }
+    QString ShownCaption(int j) const;
+
+    // News changes the picture to the one with "!" and, with sign, appends "(*)".
+    void SetNews(int j, bool news, bool sign);
+    // Index into ImageListTabIcon of the sheet's current picture.
+    int PictureIndex(int j) const;
+    // The tab pictures, or none (an empty list) when tabs show no pictures.
+    void SetPictures(QList<QIcon> pictures);
+
+    void SetSheetVisible(int j, bool visible);
+    bool IsSheetVisible(int j) const;
+    // Arranges the sheets by ascending key; equal keys keep TabSheetNames order.
+    void ArrangeSheets(const std::array<int, TabCount>& keys);
+
+signals:
+    // The active sheet changed by a click on the tab strip or from code.
+    void SheetChanged(int j);
+
+private:
+    void UpdateTab(int j);
+
+    std::array<QWidget*, TabCount> Sheets{};
+    std::array<QString, TabCount> Captions;
+    std::array<bool, TabCount> News{};
+    std::array<bool, TabCount> Signed{};
+    std::array<int, TabCount> ShownPictures{}; // -1: none shown
+    QList<QIcon> Pictures;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+
+#include <QIcon>
+#include <QList>
+
+#include "TrayIcon.h"
+
+class QMenu;
+class QSystemTrayIcon;
+
+// The tray icon of the desktop, through QSystemTrayIcon.
+class TSystemTrayIcon final : public TTrayIcon {
+    Q_OBJECT
+public:
+    // images: ImageListIcon.
+    explicit TSystemTrayIcon(QList<QIcon> images, QObject* parent = nullptr);
+    ~TSystemTrayIcon() override;
+
+    bool IsAvailable() const override;
+    void SetVisible(bool visible) override;
+    void SetToolTip(const QString& tip) override;
+    void SetImage(int index) override;
+    void ShowBalloon(const QString& title, const QString& text, int msecs) override;
+
+private:
+    QList<QIcon> Images;
+    std::unique_ptr<QMenu> Menu;
+    std::unique_ptr<QSystemTrayIcon> Icon; // after Menu: goes first
+    int ImageIndex = -1;
+};

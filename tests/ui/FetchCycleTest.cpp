@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <QJsonObject>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include "Names.h"
+#include "StatusListModel.h"
+#include "StatusListView.h"
+#include "WassrdServer.h"
+#include "WindowFixture.h"
+
+namespace {
+
+const QString TimelineDone = QStringLiteral("フレンド・タイムライン取得終了 (%1件)");
+
+class FetchCycleTest : public TWindowFixture {
+protected:
+    // The start-up fetches are done; returns false when they did not end.
+    bool OpenAndSettle(const QString& ini) {
+        Open(ini);
+        return WaitUntilIdle();
+    }
+    int RowsWithState(int j, int state) const {
+        int count = 0;
+        for (int i = 0; i < List(j).Count(); ++i)
+            count += List(j).Row(i).StateIndex == state ? 1 : 0;
+        return count;
+    }
+    int RowOf(int j, const QString& text) const {
+        for (int i = 0; i < List(j).Count(); ++i) {
+            if (List(j).Row(i).Item->Text == text)
+                return i;
+        }
+        return -1;
+    }
+    QString TabCaption(int j) const {
+        auto* tabs = Main().findChild<QTabWidget*>(QStringLiteral("PageControlList"));
+        return tabs->tabText(tabs->indexOf(Main().findChild<QWidget*>(TabSheetNames[size_t(j)])));
+    }
+
+    TWassrdServer Server;
+};
+
+TEST_F(FetchCycleTest, StartUpFetchesBothListsAndFillsThemWithoutMarks) {
+    ASSERT_TRUE(OpenAndSettle(Server.IniLines(QStringLiteral("ShowUsername=1\n"))));
+
+    QStringList requests;
+    for (const auto& entry : Server.Requests()) {
+        const QJsonObject request = entry.toObject();
+        if (!request["path"].toString().startsWith(QStringLiteral("/statuses/")))
+            continue;
+        requests << request["method"].toString() + ' ' + request["target"].toString();
+        EXPECT_EQ("Basic ZGVtbzpkZW1v", request["headers"]["Authorization"].toString());
+    }
+    ASSERT_EQ(2, requests.size()) << requests.join(' ').toStdString();
+    requests.sort();
+    EXPECT_TRUE(QRegularExpression(R"(^GET /statuses/friends_timeline\.json\?\d{17}$)")
+                    .match(requests[0])
+                    .hasMatch())
+        << requests[0].toStdString();
+    EXPECT_TRUE(QRegularExpression(R"(^GET /statuses/replies\.json\?\d{17}$)")
+                    .match(requests[1])
+                    .hasMatch())
+        << requests[1].toStdString();
+
+    EXPECT_GE(List(TabTimeline).Count(), 20);
+    EXPECT_GT(List(TabReply).Count(), 0);
+    for (int j = 0; j < TabCount; ++j)
+        EXPECT_EQ(0, RowsWithState(j, 0)) << ListViewNames[size_t(j)].toStdString();
+    EXPECT_TRUE(Tray->Balloons.isEmpty());
+    EXPECT_TRUE(Panel(0).endsWith(QStringLiteral("件)"))) << Panel(0).toStdString();
+    EXPECT_TRUE(Main().findChild<QTimer*>(QStringLiteral("TimerMain"))->isActive());
+
+    const QString caption = QStringLiteral("demo - Quorbel Ver0.52");
+    EXPECT_EQ(caption, Main().windowTitle());
+    EXPECT_EQ(caption, Tray->ToolTip);
+    EXPECT_TRUE(Tray->Visible);
+    ASSERT_FALSE(Tray->Images.isEmpty());
+    EXPECT_EQ(0, Tray->Images.first());
+
+    // The active list got a selection, and the idle pass counts its rows.
+    EXPECT_GE(Main().ListView(TabTimeline)->SelectedIndex(), 0);
+    RunEventLoop(50);
+    EXPECT_EQ(QString::number(List(TabTimeline).Count()) + QStringLiteral(" アイテム"), Panel(1));
+}
+
+TEST_F(FetchCycleTest, LaterFetchesMarkNewsInRowsTabsTrayBalloonAndSound) {
+    WriteFile(QStringLiteral("quorbel.pic"), "ねこ\r\n");
+    ASSERT_TRUE(
+        OpenAndSettle(Server.IniLines() + QStringLiteral("[TaskTray]\nTaskIconNotify=1\n"
+                                                         "[Sound]\nSndStatus=1\nSndReply=1\n")));
+    // Which start-up fetch ends first is up to the network; one more fetch
+    // into the filled timeline makes every later one mark its statuses.
+    Press(Qt::CTRL | Qt::Key_R);
+    ASSERT_TRUE(WaitForPanel(TimelineDone.arg(0))) << Panel(0).toStdString();
+    const qsizetype balloons = Tray->Balloons.size();
+    const qsizetype sounds = Played.size();
+
+    ASSERT_TRUE(Server.Admin(
+        "/admin/post",
+        {{"user", "tetsu_m"}, {"text", "@demo 了解です"}, {"reply_user_login_id", "demo"}}));
+    ASSERT_TRUE(Server.Admin("/admin/post", {{"user", "sakura88"}, {"text", "ねこが来た"}}));
+    Press(Qt::CTRL | Qt::Key_R);
+    ASSERT_TRUE(WaitForPanel(TimelineDone.arg(2))) << Panel(0).toStdString();
+
+    const int reply = RowOf(TabTimeline, QStringLiteral("@demo 了解です"));
+    const int cat = RowOf(TabTimeline, QStringLiteral("ねこが来た"));
+    ASSERT_GE(reply, 0);
+    ASSERT_GE(cat, 0);
+    EXPECT_EQ(1, List(TabTimeline).Row(reply).StateIndex);
+    EXPECT_EQ(0, List(TabTimeline).Row(cat).StateIndex);
+    EXPECT_EQ(1, RowsWithState(TabTimeline, 0));
+    EXPECT_EQ(QStringLiteral("タイムライン(*)"), TabCaption(TabTimeline));
+    EXPECT_EQ(QStringLiteral("返信(*)"), TabCaption(TabReply));
+    EXPECT_EQ(QStringLiteral("注目(*)"), TabCaption(TabPickupWord));
+    EXPECT_EQ(QStringLiteral("お気に入り"), TabCaption(TabFavID));
+    EXPECT_EQ(1, Tray->Images.last());
+    ASSERT_EQ(balloons + 1, Tray->Balloons.size());
+    const TRecordingTray::TBalloon& balloon = Tray->Balloons.last();
+    EXPECT_EQ(QStringLiteral("Wassr:新着フレンド・タイムライン (2件)"), balloon.Title);
+    EXPECT_EQ(QStringLiteral("sakura88 : ねこが来た\r\ntetsu_m : @demo 了解です\r\n"),
+              balloon.Text);
+    EXPECT_EQ(10000, balloon.Msecs);
+    // One sound per fetch: the reply's, not the status sound as well.
+    EXPECT_EQ(QStringList{FilePath("sound/Default/reply.wav")}, Played.mid(sounds));
+
+    // Clearing the N marks touches the active list only: the pickup copy keeps its mark.
+    ASSERT_EQ(1, RowsWithState(TabPickupWord, 0));
+    Press(Qt::CTRL | Qt::ALT | Qt::Key_C);
+    EXPECT_EQ(0, RowsWithState(TabTimeline, 0));
+    EXPECT_EQ(1, RowsWithState(TabPickupWord, 0));
+
+    // Without a reply the status sound plays; the marks follow the new fetch.
+    ASSERT_TRUE(Server.Admin("/admin/post", {{"user", "hanako"}, {"text", "ひとつめ"}}));
+    Press(Qt::CTRL | Qt::Key_R);
+    ASSERT_TRUE(WaitForPanel(TimelineDone.arg(1))) << Panel(0).toStdString();
+    EXPECT_EQ(QStringLiteral("返信"), TabCaption(TabReply));
+    EXPECT_EQ(QStringLiteral("注目"), TabCaption(TabPickupWord));
+    EXPECT_EQ(0, RowsWithState(TabPickupWord, 0)) << "earlier N marks go with the next news";
+    EXPECT_EQ(
+        (QStringList{FilePath("sound/Default/reply.wav"), FilePath("sound/Default/status.wav")}),
+        Played.mid(sounds));
+
+    // A fetch that brings nothing clears the tab marks and the tray picture, silently.
+    Press(Qt::CTRL | Qt::Key_R);
+    ASSERT_TRUE(WaitForPanel(TimelineDone.arg(0))) << Panel(0).toStdString();
+    EXPECT_EQ(QStringLiteral("タイムライン"), TabCaption(TabTimeline));
+    EXPECT_EQ(0, Tray->Images.last());
+    EXPECT_EQ(sounds + 2, Played.size());
+}
+
+struct TFailureCase {
+    const char* Fault;
+    QKeyCombination Keys;
+    const char* Text;
+};
+
+class FetchFailureTest : public FetchCycleTest, public testing::WithParamInterface<TFailureCase> {};
+
+TEST_P(FetchFailureTest, ShowsTheOutcomeAndKeepsTheTimerRunning) {
+    ASSERT_TRUE(OpenAndSettle(Server.IniLines()));
+    const int rows = List(TabTimeline).Count();
+    ASSERT_TRUE(Server.Admin("/admin/fault", {{"kind", GetParam().Fault}, {"count", "1"}}));
+    ASSERT_TRUE(Server.Admin("/admin/post", {{"user", "hanako"}, {"text", "届かない"}}));
+    Press(GetParam().Keys);
+    ASSERT_TRUE(WaitForPanel(QString::fromUtf8(GetParam().Text))) << Panel(0).toStdString();
+    EXPECT_TRUE(Main().findChild<QTimer*>(QStringLiteral("TimerMain"))->isActive());
+    EXPECT_EQ(rows, List(TabTimeline).Count());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outcomes, FetchFailureTest,
+    testing::Values(
+        TFailureCase{"500", Qt::CTRL | Qt::Key_R, "フレンド・タイムライン取得エラー"},
+        TFailureCase{"400", Qt::CTRL | Qt::Key_R, "フレンド・タイムライン取得エラー(API制限)"},
+        TFailureCase{"badjson", Qt::CTRL | Qt::Key_R, "フレンド・タイムラインXMLパースエラー"},
+        TFailureCase{"500", Qt::CTRL | Qt::Key_Q, "返信取得エラー"},
+        TFailureCase{"400", Qt::CTRL | Qt::Key_Q, "返信取得エラー(API制限)"}));
+
+} // namespace

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "WindowFixture.h"
+
+namespace {
+
+// No account: the window makes no request.
+const QString NoAccount = QStringLiteral("[Account]\nUsername=\n");
+
+struct TCloseCase {
+    bool MinimizeOnClose;
+    bool TrayAvailable;
+    bool Ends;          // closing the window ends the program
+    bool StaysOnScreen; // else only the tray leads back to it
+};
+
+class CloseTest : public TWindowFixture, public testing::WithParamInterface<TCloseCase> {};
+
+TEST_P(CloseTest, TheCloseButtonEndsOrKeepsTheProgramRunning) {
+    const TCloseCase& c = GetParam();
+    Open(NoAccount + QStringLiteral("[Windows]\nMinimizeOnClose=%1\n").arg(c.MinimizeOnClose),
+         c.TrayAvailable);
+    QSignalSpy closed(QuorbelMain.get(), &TFormQuorbelMain::Closed);
+    Main().close();
+    QTest::qWait(10);
+
+    EXPECT_EQ(c.Ends ? 1 : 0, closed.count());
+    // The placement is written at the end only.
+    EXPECT_EQ(c.Ends, ReadFile(QStringLiteral("quorbel.ini")).contains("[FormMain]"));
+    if (c.Ends)
+        return;
+    EXPECT_EQ(c.StaysOnScreen, Main().isVisible());
+    if (c.TrayAvailable) {
+        Tray->Click();
+        EXPECT_TRUE(Main().isVisible());
+        EXPECT_FALSE(Main().isMinimized());
+    }
+    // Only "終了(&X)" ends the program.
+    Tray->ChooseExit();
+    EXPECT_EQ(1, closed.count());
+}
+
+INSTANTIATE_TEST_SUITE_P(Settings, CloseTest,
+                         testing::Values(TCloseCase{true, true, false, false},
+                                         TCloseCase{true, false, false, true},
+                                         TCloseCase{false, true, true, false}));
+
+TEST_F(CloseTest, MinimisingHidesTheWindowInTheTrayOnlyWhenAsked) {
+    for (const bool inTray : {false, true}) {
+        Open(NoAccount + QStringLiteral("[Windows]\nMinimizeInTaskTray=%1\n").arg(inTray));
+        Main().showMinimized();
+        QTest::qWait(20);
+        EXPECT_EQ(!inTray, Main().isVisible()) << "MinimizeInTaskTray=" << inTray;
+        Tray->Click();
+        EXPECT_TRUE(Main().isVisible());
+        EXPECT_FALSE(Main().isMinimized());
+        TearDown();
+    }
+}
+
+TEST_F(CloseTest, EndingWritesSettingsPlacementAndShortcuts) {
+    WriteFile(QStringLiteral("shortcut.ini"),
+              "[Shortcut]\r\nActionExecuteReload=Shift+Ctrl+Q\r\nActionCopy=Ctrl+Ins\r\n");
+    // An account whose server refuses at once: the start-up fetches fail quickly.
+    Open(QStringLiteral("[Account]\nUsername=demo\nPassword=secret\n"
+                        "[Server]\nApiURL=http://127.0.0.1:1\n"
+                        "[Tabs]\nPickupLabel=猫\n"));
+    EXPECT_EQ(QKeySequence(QStringLiteral("Shift+Ctrl+Q")),
+              Main().findChild<QAction*>(QStringLiteral("ActionExecuteReload"))->shortcut());
+    EXPECT_EQ(QByteArray("<html><body style=\"margin:0px;padding:0px;\" scroll=\"no\" "
+                         "oncontextmenu=\"return false\"></body></html>\r\n"),
+              ReadFile(QStringLiteral("default.html")));
+    ASSERT_TRUE(WaitUntilIdle());
+
+    QSignalSpy closed(QuorbelMain.get(), &TFormQuorbelMain::Closed);
+    Tray->ChooseExit();
+    ASSERT_EQ(1, closed.count());
+
+    const QString ini = QString::fromUtf8(ReadFile(QStringLiteral("quorbel.ini")));
+    EXPECT_TRUE(ini.contains(QRegularExpression(R"(\nPassword=\r?\n)"))) << "no plain password";
+    EXPECT_TRUE(ini.contains(QRegularExpression(R"(\nPasswordC=\S+)")));
+    EXPECT_TRUE(ini.contains(QRegularExpression(R"(\[FormMain\][^\[]*\nWidth=\d+)")));
+    EXPECT_TRUE(ini.contains(QStringLiteral("ListFontName=")));
+
+    const QString shortcuts = QString::fromUtf8(ReadFile(QStringLiteral("shortcut.ini")));
+    EXPECT_EQ(62, shortcuts.count(QRegularExpression(R"(\nAction\w+=)")));
+    EXPECT_TRUE(shortcuts.contains(QStringLiteral("\r\nActionExecuteReload=Shift+Ctrl+Q\r\n")));
+    // A command whose action does not exist yet keeps what the file gave it.
+    EXPECT_TRUE(shortcuts.contains(QStringLiteral("\r\nActionCopy=Ctrl+Ins\r\n")));
+    // Captions follow the tab names.
+    EXPECT_TRUE(
+        shortcuts.contains(QStringLiteral("; 猫\r\nActionMovePickupWord=Shift+Ctrl+W\r\n")));
+    EXPECT_TRUE(shortcuts.contains(QStringLiteral("; 「お気に入り」に追加\r\nActionAddFavID=")));
+}
+
+} // namespace
