@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
+#include "DateText.h"
 #include "RequestTexts.h"
 #include "Search.h"
 #include "TabRebuild.h"
@@ -94,6 +97,10 @@ TEST(PropertyTextTest, WritesNineLines) {
     // At exactly midnight the time is left out.
     item.Date = QDateTimeToDateTime(QDateTime(QDate(2009, 7, 1), QTime(0, 0)));
     EXPECT_TRUE(PropertyText(item).contains(QStringLiteral("CreatedAt : 2009/07/01\r\n")));
+    // A time that is no date is left blank rather than guessed.
+    item.Date = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_TRUE(PropertyText(item).contains(QStringLiteral("CreatedAt : \r\n")));
+    EXPECT_EQ(LocaleDateTimeText(1.0e300), QString());
 }
 
 TEST(ItemCommandsTest, OnlyOwnStatusesCanBeDeleted) {
