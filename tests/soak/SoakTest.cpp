@@ -1,0 +1,104 @@
+// The window against a local service that brings news fast and fails one
+// request in ten in every way it can, for as many fetches as a day of
+// one-minute refreshes (or the time limit, whichever comes first). At the
+// end every status the service served must sit in the timeline exactly once.
+#include <cstdio>
+
+#include <httplib.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QSet>
+#include <QTest>
+#include <QTimer>
+
+#include "StatusListModel.h"
+#include "WassrdServer.h"
+#include "WindowFixture.h"
+
+namespace {
+
+constexpr int FetchesPerDay = 24 * 60;
+
+int EnvInt(const char* name, int fallback) {
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? value : fallback;
+}
+
+qint64 ResidentBytes() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toLongLong() * 4096;
+}
+
+QSet<qint64> Served(const TWassrdServer& server) {
+    QSet<qint64> ids;
+    httplib::Client client("127.0.0.1", server.Port());
+    const auto reply = client.Get("/admin/served");
+    if (!reply)
+        return ids;
+    for (const QJsonValue& id :
+         QJsonDocument::fromJson(QByteArray::fromStdString(reply->body)).array())
+        ids.insert(id.toInteger());
+    return ids;
+}
+
+class SoakTest : public TWindowFixture {};
+
+TEST_F(SoakTest, ADayOfFetchesAgainstAFaultyService) {
+    const int minutes = EnvInt("QUORBEL_SOAK_MINUTES", 10);
+    const int tickMsecs = EnvInt("QUORBEL_SOAK_TICK_MS", 100);
+    TWassrdServer server({"--rate", "0.2", "--fault-rate", "10", "--initial", "40"});
+    Open(server.IniLines() + QStringLiteral("[Update]\nInterval=60\nMesInterval=600\n"));
+    auto* timerMain = Main().findChild<QTimer*>(QStringLiteral("TimerMain"));
+    ASSERT_NE(timerMain, nullptr);
+    timerMain->setInterval(tickMsecs);
+    int ticks = 0;
+    QObject::connect(timerMain, &QTimer::timeout, [&ticks, timerMain, tickMsecs] {
+        ++ticks;
+        timerMain->setInterval(tickMsecs); // a fetch result restarts the timer
+    });
+    const qint64 before = ResidentBytes();
+
+    QElapsedTimer clock;
+    clock.start();
+    while (ticks < FetchesPerDay && clock.elapsed() < minutes * 60000)
+        RunEventLoop(1000);
+
+    // Calm the service, let one more fetch land, then stop refreshing.
+    ASSERT_TRUE(server.Admin(QStringLiteral("/admin/reset")));
+    const int lastTicks = ticks;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return ticks > lastTicks + 2; }, 180000))
+        << "the refresh cycle stopped";
+    timerMain->stop();
+    ASSERT_TRUE(WaitUntilIdle());
+    RunEventLoop(200);
+
+    const TStatusListModel& timeline = List(0);
+    QSet<qint64> shown;
+    int duplicates = 0;
+    for (int i = 0; i < timeline.Count(); ++i) {
+        if (!timeline.ItemAt(i))
+            continue;
+        const qint64 id = timeline.ItemAt(i)->ID;
+        duplicates += shown.contains(id);
+        shown.insert(id);
+    }
+    const QSet<qint64> served = Served(server);
+    const qint64 after = ResidentBytes();
+    std::printf("soak: %d fetches in %.1f min, %d statuses served, %lld in the timeline, "
+                "%d duplicates, %lld served but missing, resident growth %.0f bytes per status\n",
+                ticks, clock.elapsed() / 60000.0, int(served.size()), qint64(shown.size()),
+                duplicates, qint64((served - shown).size()),
+                timeline.Count() ? double(after - before) / timeline.Count() : 0.0);
+    std::printf("soak: status bar: %s\n", qPrintable(Panel(0)));
+    EXPECT_EQ(duplicates, 0);
+    EXPECT_EQ(served - shown, QSet<qint64>());
+    EXPECT_FALSE(Panel(0).isEmpty());
+}
+
+} // namespace
