@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <deque>
 #include <exception>
 #include <memory>
 #include <mutex>
@@ -22,13 +23,13 @@ constexpr auto WaitStep = std::chrono::milliseconds(2);
 std::atomic<bool> StopFlag = false;
 std::atomic<int> LiveWorkers = 0;
 
+// Opened once the UI thread is done with a worker's hand-back, or when the
+// hand-back is dropped at shutdown.
 class THandBackLatch final {
 public:
     void Open() {
-        {
-            const std::lock_guard guard(Lock);
-            Opened = true;
-        }
+        const std::lock_guard guard(Lock);
+        Opened = true;
         Changed.notify_all();
     }
     void Wait() {
@@ -42,21 +43,28 @@ private:
     bool Opened = false;
 };
 
-// Opens the latch when the last copy of the queued call is destroyed.
-class TLatchOpener final {
-public:
-    explicit TLatchOpener(std::shared_ptr<THandBackLatch> latch) : Latch(std::move(latch)) {}
-    ~TLatchOpener() { Latch->Open(); }
-    TLatchOpener(const TLatchOpener&) = delete;
-    TLatchOpener& operator=(const TLatchOpener&) = delete;
-
-private:
+struct TPendingHandBack {
+    TWorker* Worker = nullptr;
     std::shared_ptr<THandBackLatch> Latch;
 };
+
+// Hand-backs waiting for the UI thread. They travel here, under our own lock,
+// and not inside Qt's queued call, which only wakes the UI thread: so the
+// ordering between the threads is one the thread sanitizer can follow.
+std::mutex PendingLock;
+std::deque<TPendingHandBack> Pending;
 } // namespace
 
 void RequestWorkersStop() {
     StopFlag = true;
+    // Workers waiting for their hand-back go on without it.
+    std::deque<TPendingHandBack> dropped;
+    {
+        const std::lock_guard guard(PendingLock);
+        dropped.swap(Pending);
+    }
+    for (const TPendingHandBack& pending : dropped)
+        pending.Latch->Open();
 }
 
 bool WorkersStopRequested() {
@@ -128,28 +136,39 @@ void TWorker::NotifyResult(int outcome) {
     QCoreApplication* app = QCoreApplication::instance();
     if (!app || !HasHandBack())
         return;
-    // A queued call that this thread waits for. The latch opens when Qt
-    // destroys the call: after it has run, or unrun when the application
-    // ends, so the worker never waits for an event loop that is gone. Our own
-    // mutex (rather than Qt's semaphore) also makes the ordering visible to
-    // the thread sanitizer, which does not see inside Qt.
-    auto latch = std::make_shared<THandBackLatch>();
-    auto opener = std::make_shared<TLatchOpener>(latch);
-    // The application object outlives every window, so the call is never
+    const auto latch = std::make_shared<THandBackLatch>();
+    {
+        const std::lock_guard guard(PendingLock);
+        if (WorkersStopRequested())
+            return;
+        Pending.push_back({this, latch});
+    }
+    // The application object outlives every window, so the wake-up is never
     // queued on a dead object; the receiver is checked where it lives.
     QMetaObject::invokeMethod(
-        app,
-        [this, opener = std::move(opener)] {
-            if (!Receiver || WorkersStopRequested())
+        app, [] { DeliverHandBacks(); }, Qt::QueuedConnection);
+    latch->Wait();
+}
+
+void TWorker::DeliverHandBacks() {
+    for (;;) {
+        TPendingHandBack next;
+        {
+            const std::lock_guard guard(PendingLock);
+            if (Pending.empty())
                 return;
+            next = std::move(Pending.front());
+            Pending.pop_front();
+        }
+        if (next.Worker->Receiver && !WorkersStopRequested()) {
             try {
-                HandBack();
+                next.Worker->HandBack();
             } catch (const std::exception& error) {
                 qCWarning(lcWorker) << "result handler failed:" << error.what();
             }
-        },
-        Qt::QueuedConnection);
-    latch->Wait();
+        }
+        next.Latch->Open();
+    }
 }
 
 THttpClient TWorker::MakeClient(const TClientSetup& setup) const {

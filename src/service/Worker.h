@@ -16,7 +16,8 @@ inline constexpr int OutcomeApiLimit = 15; // the service answered 400: request 
 inline constexpr int OutcomeParseError = 16;
 
 // Shutdown: from now on waiting workers end, running transfers are abandoned
-// and no hand-back reaches the UI thread.
+// and no hand-back reaches the UI thread; workers already waiting for theirs
+// go on without it. Call it before the application object goes away.
 void RequestWorkersStop();
 bool WorkersStopRequested();
 // Lets the calling (UI) thread deliver queued hand-backs while it waits up to
@@ -68,6 +69,9 @@ protected:
 
 private:
     void Run();
+    // On the UI thread: runs the hand-backs that are waiting, one at a time,
+    // and lets each worker go on when its hand-back has returned.
+    static void DeliverHandBacks();
 };
 
 // The frame with the result handler typed for the worker class T.

@@ -100,6 +100,25 @@ TEST_F(WorkerLifecycle, StopEndsAStartDelayWithoutARequest) {
     EXPECT_TRUE(server.Requests().empty());
 }
 
+TEST_F(WorkerLifecycle, StopReleasesAWorkerWaitingForItsHandBack) {
+    TRecordingServer server;
+    QObject receiver;
+    bool handedBack = false;
+    auto* update = new TTwitterUpdate(ServerSettings(server));
+    update->Receiver = &receiver;
+    update->OnResult = [&](const TTwitterUpdate&, int) { handedBack = true; };
+    update->Start();
+    WaitForRequest(server);
+    std::this_thread::sleep_for(100ms); // the worker now waits for this thread
+    RequestWorkersStop();
+    // No event is delivered here: the stop alone lets the worker end.
+    const auto deadline = std::chrono::steady_clock::now() + WorkerBound;
+    while (LiveWorkerCount() > 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(1ms);
+    EXPECT_EQ(LiveWorkerCount(), 0);
+    EXPECT_FALSE(handedBack);
+}
+
 TEST_F(WorkerLifecycle, NoHandBackReachesAReceiverThatIsGone) {
     const TRecordingServer* self = nullptr;
     TRecordingServer server(NeverAnswer(self));
