@@ -19,15 +19,20 @@
 #include <QWindow>
 
 #include "CommandSet.h"
+#include "Composer.h"
 #include "DetailPane.h"
+#include "FavIDCommands.h"
 #include "FormQuorbelMain.h"
 #include "IconList.h"
+#include "ItemCommandHandler.h"
 #include "NotifySound.h"
 #include "PageControlList.h"
 #include "Pictures.h"
 #include "QtConvert.h"
 #include "QuorbelPrefs.h"
 #include "RequestSettings.h"
+#include "SearchCommands.h"
+#include "SearchSheet.h"
 #include "StatusBarMain.h"
 #include "StatusListView.h"
 #include "StatusLists.h"
@@ -35,6 +40,7 @@
 #include "TrayIcon.h"
 #include "TwitterFriends.h"
 #include "TwitterReplies.h"
+#include "WindowHooks.h"
 
 namespace {
 Q_LOGGING_CATEGORY(lcStartup, "quorbel.startup", QtWarningMsg)
@@ -102,6 +108,10 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     Owner.SetMainForm(this);
     CreateControls();
     CreateCommands();
+    PanelBottom->ConnectCommands(*FCommands);
+    new TItemCommandHandler(*this, Hooks(), *SearchSheet);
+    new TSearchCommands(*this, *SearchSheet);
+    new TFavIDCommands(*this, Hooks());
 
     WriteBlankPage();
     FPrefs->LoadFromIni();
@@ -174,11 +184,21 @@ void TFormMain::CreateControls() {
             ListViewFriendsSelectItem(view, row, selected);
         });
         ListViews[size_t(j)] = view;
-        PageControlList->AddSheet(j, view, InitialCaption(j));
+        QWidget* sheet = view;
+        if (j == TabSearch)
+            sheet = SearchSheet = new TSearchSheet(*this, Hooks(), view);
+        PageControlList->AddSheet(j, sheet, InitialCaption(j));
     }
     PageControlList->SetSheetVisible(TabMessage, false);
     layout->addWidget(SplitterMain);
-    setCentralWidget(panelTop);
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(panelTop);
+    PanelBottom = new TComposer(*this, Hooks(), central);
+    column->addWidget(PanelBottom);
+    setCentralWidget(central);
 
     StatusBarMain = new TStatusBarMain(this);
     setStatusBar(StatusBarMain);
@@ -242,6 +262,16 @@ void TFormMain::WriteBlankPage() const {
     QFile page(Files.BlankPageFileName());
     if (page.open(QIODevice::WriteOnly | QIODevice::Truncate))
         page.write(BlankPage);
+}
+
+TWindowHooks TFormMain::Hooks() {
+    return {[this](const QString& text) { StatusBarMain->SetPanelText(0, text); },
+            [this](int j) {
+                PageControlList->ActivateSheet(j);
+                // Also when the sheet was active already: its list may have been refilled.
+                PageControlListChange();
+            },
+            [this] { PageControlListChange(); }};
 }
 
 TStatusListView* TFormMain::ActiveListView() const {

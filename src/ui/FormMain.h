@@ -14,18 +14,21 @@
 class QSplitter;
 class QTimer;
 class TCommandSet;
+class TComposer;
 class TDetailPane;
 class TFormQuorbelMain;
 class TFriends;
 class TIconList;
 class TPageControlList;
 class TQuorbelPrefs;
+class TSearchSheet;
 class TSoundOutput;
 class TStatusBarMain;
 class TStatusListView;
 class TStatusLists;
 class TTwitterFetch;
 struct TMergeResult;
+struct TWindowHooks;
 
 // The main window: the fourteen status lists on their tabs, the detail pane,
 // the status bar, the timers and the commands. Its creation is the start-up
@@ -81,6 +84,8 @@ protected:
 private:
     void CreateControls();
     void CreateCommands();
+    // What the composer, the search tab and the command handlers run of the window.
+    TWindowHooks Hooks();
     // Sizes and places the window; returns the stored window state.
     int LoadPlacement();
     void WriteBlankPage() const;
@@ -111,6 +116,8 @@ private:
     TDetailPane* PanelDetail = nullptr;
     TPageControlList* PageControlList = nullptr;
     std::array<TStatusListView*, TabCount> ListViews{};
+    TSearchSheet* SearchSheet = nullptr;
+    TComposer* PanelBottom = nullptr;
     QTimer* TimerMain = nullptr;
     QTimer* TimerDM = nullptr;
 

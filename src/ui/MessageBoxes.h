@@ -12,4 +12,8 @@ public:
 
     // A modal box with the error icon and a single OK button.
     virtual void Error(QWidget* parent, const QString& title, const QString& text);
+    // A modal Yes/No box with the question icon; true on Yes.
+    virtual bool Question(QWidget* parent, const QString& title, const QString& text);
+    // A modal box without icon and a single OK button.
+    virtual void Message(QWidget* parent, const QString& title, const QString& text);
 };

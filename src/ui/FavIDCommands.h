@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+#include "WindowHooks.h"
+
+class TFormMain;
+
+// The commands that add the selected status's author to favourite-ID list i
+// or remove it (ActionAddFavID and ActionRemoveFavID with IndexSuffix(i)),
+// then show that list's tab.
+class TFavIDCommands final : public QObject {
+    Q_OBJECT
+public:
+    TFavIDCommands(TFormMain& form, TWindowHooks hooks);
+
+    void ActionAddFavIDExecute(int i);
+    void ActionRemoveFavIDExecute(int i);
+
+private:
+    // The author of the current list's selected status; empty when none.
+    QString SelectedUserID() const;
+
+    TFormMain& Form;
+    TWindowHooks Hooks;
+};
