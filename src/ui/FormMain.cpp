@@ -23,11 +23,13 @@
 #include "DetailPane.h"
 #include "FavIDCommands.h"
 #include "FormQuorbelMain.h"
+#include "HelpCommands.h"
 #include "IconList.h"
 #include "ItemCommandHandler.h"
 #include "NotifySound.h"
 #include "PageControlList.h"
 #include "Pictures.h"
+#include "PrefsCommand.h"
 #include "QtConvert.h"
 #include "QuorbelPrefs.h"
 #include "RequestSettings.h"
@@ -40,6 +42,7 @@
 #include "TrayIcon.h"
 #include "TwitterFriends.h"
 #include "TwitterReplies.h"
+#include "VersionNotice.h"
 #include "WindowHooks.h"
 
 namespace {
@@ -108,6 +111,11 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     Owner.SetMainForm(this);
     CreateControls();
     CreateCommands();
+    FPrefsCommand = new TPrefsCommand(*this, {*PageControlList, *PanelDetail, *TimerMain, *TimerDM,
+                                              Owner.TrayIconMain(), Files.Folder});
+    connect(FCommands->Create(QStringLiteral("ActionExecutePrefs")), &QAction::triggered,
+            FPrefsCommand, [this] { FPrefsCommand->Execute(); });
+    new THelpCommands(*this, {*StatusBarMain, *PanelVersionUp});
     PanelBottom->ConnectCommands(*FCommands);
     new TItemCommandHandler(*this, Hooks(), *SearchSheet);
     new TSearchCommands(*this, *SearchSheet);
@@ -120,6 +128,8 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     IconList = std::make_shared<TIconList>();
     SplitterMain->setSizes({FPrefs->StatusDiaplayHeight, height()});
     ApplyListFont();
+    if (FPrefs->Username.isEmpty() || FPrefs->Password.isEmpty())
+        FPrefsCommand->Execute(true); // a first start: the account before anything goes out
 
     StartTimerSeconds(TimerMain, FPrefs->Interval);
     StartFriendsFetch(0);
@@ -176,7 +186,15 @@ void TFormMain::CreateControls() {
     SplitterMain->setChildrenCollapsible(false);
     SplitterMain->setHandleWidth(3);
     PanelDetail = new TDetailPane(SplitterMain);
-    PageControlList = new TPageControlList(SplitterMain);
+    // The tab area: the tabs, and below them the notice of a newer version.
+    auto* panelList = new QWidget(SplitterMain);
+    panelList->setObjectName(QStringLiteral("PanelList"));
+    PageControlList = new TPageControlList(panelList);
+    PanelVersionUp = new TVersionNotice(panelList);
+    auto* listLayout = new QVBoxLayout(panelList);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(PageControlList);
+    listLayout->addWidget(PanelVersionUp);
     for (int j = 0; j < TabCount; ++j) {
         auto* view = new TStatusListView(ListViewNames[size_t(j)], &FLists->List(j));
         view->setItemDelegate(new TStatusRowDelegate(view, *FPrefs, ImageListStatus, ImageListHit));
@@ -385,18 +403,39 @@ void TFormMain::TimerDMTimer() {
 }
 
 void TFormMain::ApplyListFont() {
-    const QFont font = ToQFont(FPrefs->ListFont);
-    for (TStatusListView* view : ListViews)
+    const TFontDesc& listFont = FPrefs->ListFont;
+    const QFont font = ToQFont(listFont);
+    for (TStatusListView* view : ListViews) {
         view->setFont(font);
-    PanelDetail->SetFontFace(FPrefs->ListFont.Name);
+        QPalette palette = view->palette();
+        if (const QColor color = ToQColor(listFont.Color, palette); color.isValid()) {
+            palette.setColor(QPalette::Text, color);
+            view->setPalette(palette);
+        }
+    }
+    // The detail pane and the input line take the face alone: their sizes stay.
+    PanelDetail->SetFontFace(listFont.Name);
+    for (const char* name : {"EditStatus", "LabelStatusLength"}) {
+        if (auto* control = findChild<QWidget*>(QLatin1String(name))) {
+            QFont face = control->font();
+            face.setFamily(listFont.Name);
+            control->setFont(face);
+        }
+    }
 }
 
 void TFormMain::ApplyPanelLayout() {
-    // Layouts 1 and 2 put the detail pane below the lists.
-    const bool below = FPrefs->PanelLayout == 1 || FPrefs->PanelLayout == 2;
-    SplitterMain->insertWidget(below ? 1 : 0, PanelDetail);
-    SplitterMain->setStretchFactor(SplitterMain->indexOf(PanelDetail), 0);
-    SplitterMain->setStretchFactor(SplitterMain->indexOf(PageControlList), 1);
+    // Top to bottom: 0 detail, tabs, input; 1 tabs, detail, input; 2 input,
+    // tabs, detail. Any other value arranges as 0.
+    const int arrangement = FPrefs->PanelLayout;
+    const bool detailBelow = arrangement == 1 || arrangement == 2;
+    SplitterMain->insertWidget(detailBelow ? 1 : 0, PanelDetail);
+    SplitterMain->setStretchFactor(detailBelow ? 1 : 0, 0);
+    SplitterMain->setStretchFactor(detailBelow ? 0 : 1, 1);
+    if (auto* column = qobject_cast<QBoxLayout*>(PanelBottom->parentWidget()->layout())) {
+        column->removeWidget(PanelBottom);
+        column->insertWidget(arrangement == 2 ? 0 : -1, PanelBottom);
+    }
 }
 
 void TFormMain::ApplyIDColumnWidth() {

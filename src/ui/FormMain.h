@@ -20,6 +20,7 @@ class TFormQuorbelMain;
 class TFriends;
 class TIconList;
 class TPageControlList;
+class TPrefsCommand;
 class TQuorbelPrefs;
 class TSearchSheet;
 class TSoundOutput;
@@ -27,6 +28,7 @@ class TStatusBarMain;
 class TStatusListView;
 class TStatusLists;
 class TTwitterFetch;
+class TVersionNotice;
 struct TMergeResult;
 struct TWindowHooks;
 
@@ -110,11 +112,13 @@ private:
     TImageList ImageListHit;
     std::unique_ptr<TStatusLists> FLists;
     TCommandSet* FCommands = nullptr;
+    TPrefsCommand* FPrefsCommand = nullptr;
 
     TStatusBarMain* StatusBarMain = nullptr;
     QSplitter* SplitterMain = nullptr;
     TDetailPane* PanelDetail = nullptr;
     TPageControlList* PageControlList = nullptr;
+    TVersionNotice* PanelVersionUp = nullptr;
     std::array<TStatusListView*, TabCount> ListViews{};
     TSearchSheet* SearchSheet = nullptr;
     TComposer* PanelBottom = nullptr;

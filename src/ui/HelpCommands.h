@@ -1,0 +1,52 @@
+#pragma once
+
+#include <functional>
+
+#include <QObject>
+#include <QUrl>
+
+class TFormMain;
+class TQuorbelVersion;
+class TStatusBarMain;
+class TTwitterRateLimit;
+class TVersionNotice;
+
+// The version check with its notice, the request-allowance query and the
+// About box: the handlers of ActionHelpCheckUpdate, ActionRateLimit and
+// ActionHelpAbout, connected when the window makes this object.
+class THelpCommands final : public QObject {
+    Q_OBJECT
+public:
+    using TOpenUrl = std::function<void(const QUrl&)>;
+
+    // The parts of the window the commands write to.
+    struct TWindowParts {
+        TStatusBarMain& StatusBar;
+        TVersionNotice& Notice;
+    };
+
+    THelpCommands(TFormMain& window, TWindowParts parts);
+
+    // Opens the download and home pages; the desktop's browser unless replaced.
+    void SetUrlOpener(TOpenUrl open) { OpenUrl = std::move(open); }
+
+    // Asks the maker's site for the newest version; a newer one is announced
+    // in the notice.
+    void CheckVersion();
+    // Asks for the account's hourly request allowance; the answer goes to
+    // the third status-bar panel. Nothing happens without an account.
+    void GetRateLimit();
+    // The About box, modal.
+    void ActionHelpAboutExecute();
+
+private:
+    // Disables the command's menu entry until the next tick of TimerDM, then checks.
+    void ActionHelpCheckUpdateExecute();
+    void CheckVersionDone(const TQuorbelVersion& worker, int outcome);
+    void GetRateLimitDone(const TTwitterRateLimit& worker, int outcome);
+    void ButtonVersionUpClick();
+
+    TFormMain& Window;
+    TWindowParts Parts;
+    TOpenUrl OpenUrl;
+};
