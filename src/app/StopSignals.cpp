@@ -24,6 +24,7 @@ TStopSignals::TStopSignals(QObject* parent) : QObject(parent) {
     connect(Notifier, &QSocketNotifier::activated, this, [this] {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(Pipe[0], &byte, 1);
+        Arrived = true;
         emit Received();
     });
     struct sigaction action = {};

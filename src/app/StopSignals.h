@@ -13,9 +13,13 @@ public:
     explicit TStopSignals(QObject* parent = nullptr);
     ~TStopSignals() override;
 
+    // A signal came (and Received was emitted), perhaps before anyone listened.
+    bool WasReceived() const { return Arrived; }
+
 signals:
     void Received();
 
 private:
     QSocketNotifier* Notifier = nullptr;
+    bool Arrived = false;
 };

@@ -30,6 +30,14 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(ProgramName);
     // Closing the window may only send it to the tray; the owner form ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+    // Listening from the start: a signal while the window is still being made
+    // ends the program once it stands.
+    TStopSignals stopSignals;
+    QObject::connect(&stopSignals, &TStopSignals::Received, [] {
+        // The account dialog of a first start goes first.
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
 
     TSingleInstance instance(InstanceName(QCoreApplication::applicationFilePath()));
     if (!instance.Acquire()) {
@@ -46,10 +54,12 @@ int main(int argc, char** argv) {
         QObject::connect(&instance, &TSingleInstance::ShowRequested, &quorbelMain,
                          &TFormQuorbelMain::ShowMainForm);
         QObject::connect(&quorbelMain, &TFormQuorbelMain::Closed, &app, &QCoreApplication::quit);
-        TStopSignals stopSignals;
         QObject::connect(&stopSignals, &TStopSignals::Received, &quorbelMain,
                          &TFormQuorbelMain::Close);
-        code = app.exec();
+        if (stopSignals.WasReceived())
+            quorbelMain.Close();
+        else
+            code = app.exec();
 
         RequestWorkersStop();
         if (!WaitForWorkers(WorkerWait)) {

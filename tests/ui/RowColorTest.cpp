@@ -35,8 +35,9 @@ TEST(QtColorTest, SettingsColoursBecomeQtColours) {
 class RowColorTest : public TWindowFixture {};
 
 TEST_F(RowColorTest, RowsArePaintedByTheirRelationToTheSelectedRow) {
-    Open(QStringLiteral("[Account]\nUsername=\n[UI]\nListStatusColor=$000000FF\n"
-                        "ListReplyColor=$0000FF00\nListReplyToColor=$00FF0000\n"));
+    Open(QuietAccount() + QStringLiteral("[UI]\nListStatusColor=$000000FF\n"
+                                         "ListReplyColor=$0000FF00\nListReplyToColor=$00FF0000\n"));
+    ASSERT_TRUE(WaitUntilIdle());
     TFriends friends;
     // Newest first, as the service lists them.
     const char* json = R"([

@@ -18,6 +18,13 @@ namespace {
 constexpr int WaitMsecs = 15000;
 }
 
+QString TWindowFixture::QuietAccount() {
+    return QStringLiteral("[Account]\nUsername=demo\nPassword=secret\n"
+                          "[Server]\nApiURL=%1\nTwitterApiURL=%1\nWebURL=%1\nMakerURL=%1\n"
+                          "ShortURLPrefix=%1/s/\n")
+        .arg(QStringLiteral("http://127.0.0.1:1"));
+}
+
 void TWindowFixture::Open(const QString& iniText, bool trayAvailable) {
     WriteFile(QStringLiteral("quorbel.ini"), iniText.toUtf8());
     QDir(Folder.path()).mkpath(QStringLiteral("sound/Default"));

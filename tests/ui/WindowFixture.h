@@ -18,6 +18,9 @@ class TStatusListModel;
 // closes them and waits until no request is left.
 class TWindowFixture : public testing::Test {
 protected:
+    // An account whose server refuses at once: no dialog asks for an account,
+    // and the start-up fetches end at once without reaching anything.
+    static QString QuietAccount();
     void Open(const QString& iniText, bool trayAvailable = true);
     void TearDown() override;
 

@@ -9,9 +9,6 @@
 
 namespace {
 
-// No account: the window makes no request.
-const QString NoAccount = QStringLiteral("[Account]\nUsername=\n");
-
 struct TCloseCase {
     bool MinimizeOnClose;
     bool TrayAvailable;
@@ -23,7 +20,7 @@ class CloseTest : public TWindowFixture, public testing::WithParamInterface<TClo
 
 TEST_P(CloseTest, TheCloseButtonEndsOrKeepsTheProgramRunning) {
     const TCloseCase& c = GetParam();
-    Open(NoAccount + QStringLiteral("[Windows]\nMinimizeOnClose=%1\n").arg(c.MinimizeOnClose),
+    Open(QuietAccount() + QStringLiteral("[Windows]\nMinimizeOnClose=%1\n").arg(c.MinimizeOnClose),
          c.TrayAvailable);
     QSignalSpy closed(QuorbelMain.get(), &TFormQuorbelMain::Closed);
     Main().close();
@@ -52,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Settings, CloseTest,
 
 TEST_F(CloseTest, MinimisingHidesTheWindowInTheTrayOnlyWhenAsked) {
     for (const bool inTray : {false, true}) {
-        Open(NoAccount + QStringLiteral("[Windows]\nMinimizeInTaskTray=%1\n").arg(inTray));
+        Open(QuietAccount() + QStringLiteral("[Windows]\nMinimizeInTaskTray=%1\n").arg(inTray));
         Main().showMinimized();
         QTest::qWait(20);
         EXPECT_EQ(!inTray, Main().isVisible()) << "MinimizeInTaskTray=" << inTray;
@@ -66,10 +63,7 @@ TEST_F(CloseTest, MinimisingHidesTheWindowInTheTrayOnlyWhenAsked) {
 TEST_F(CloseTest, EndingWritesSettingsPlacementAndShortcuts) {
     WriteFile(QStringLiteral("shortcut.ini"),
               "[Shortcut]\r\nActionExecuteReload=Shift+Ctrl+Q\r\nActionCopy=Ctrl+Ins\r\n");
-    // An account whose server refuses at once: the start-up fetches fail quickly.
-    Open(QStringLiteral("[Account]\nUsername=demo\nPassword=secret\n"
-                        "[Server]\nApiURL=http://127.0.0.1:1\n"
-                        "[Tabs]\nPickupLabel=猫\n"));
+    Open(QuietAccount() + QStringLiteral("[Tabs]\nPickupLabel=猫\n"));
     EXPECT_EQ(QKeySequence(QStringLiteral("Shift+Ctrl+Q")),
               Main().findChild<QAction*>(QStringLiteral("ActionExecuteReload"))->shortcut());
     EXPECT_EQ(QByteArray("<html><body style=\"margin:0px;padding:0px;\" scroll=\"no\" "
