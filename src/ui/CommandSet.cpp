@@ -40,8 +40,41 @@ QAction* TCommandSet::Create(const QString& name) {
     return action;
 }
 
+void TCommandSet::CreateAll() {
+    for (const TShortcutEntry& entry : std::as_const(Table))
+        Create(entry.Name);
+}
+
 QAction* TCommandSet::Action(const QString& name) const {
     return Actions.value(name);
+}
+
+void TCommandSet::AddStateTarget(const QString& name, QObject* target) {
+    StateTargets.insert(name, target);
+    SetEnabled(name, LastStates.value(name, true));
+}
+
+void TCommandSet::RefreshStates(const TCommandContext& context, const TQuorbelPrefs& prefs) {
+    TCommandStates states = ComputeCommandStates(context, prefs, LastStates);
+    for (auto state = states.cbegin(); state != states.cend(); ++state) {
+        if (LastStates.value(state.key()) != state.value())
+            SetEnabled(state.key(), state.value());
+    }
+    LastStates = std::move(states);
+}
+
+void TCommandSet::SetEnabled(const QString& name, bool enabled) {
+    QObject* target = Action(name);
+    if (!target)
+        target = StateTargets.value(name);
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        if (action->isEnabled() != enabled)
+            action->setEnabled(enabled);
+    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
+        // Its own state, not the one it takes from a disabled parent.
+        if (widget->testAttribute(Qt::WA_Disabled) == enabled)
+            widget->setEnabled(enabled);
+    }
 }
 
 void TCommandSet::SetCaption(const QString& name, const QString& caption) {

@@ -3,7 +3,9 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 
+#include "CommandStates.h"
 #include "ShortcutEntry.h"
 
 class QAction;
@@ -23,8 +25,18 @@ public:
     // shortcut and adds it to the window; the existing one when made already.
     // Null for a name that is not in the table.
     QAction* Create(const QString& name);
+    // Makes the actions of every command of the table.
+    void CreateAll();
     // The action of the command; null while it is not made.
     QAction* Action(const QString& name) const;
+
+    // A menu entry or a button whose enabled state the availability pass
+    // sets under the name, besides the actions. It takes the last state at once.
+    void AddStateTarget(const QString& name, QObject* target);
+    // The availability pass: only what changed since the last pass is
+    // touched, since every write would wake the idle event loop again.
+    void RefreshStates(const TCommandContext& context, const TQuorbelPrefs& prefs);
+    const TCommandStates& States() const { return LastStates; }
 
     // A caption that follows the settings (tab names); kept for the file too.
     void SetCaption(const QString& name, const QString& caption);
@@ -38,8 +50,11 @@ public:
 
 private:
     int IndexOf(const QString& name) const;
+    void SetEnabled(const QString& name, bool enabled);
 
     QWidget* Window;
     QList<TShortcutEntry> Table;
     QHash<QString, QAction*> Actions;
+    QHash<QString, QPointer<QObject>> StateTargets;
+    TCommandStates LastStates = InitialCommandStates();
 };

@@ -4,53 +4,60 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
-#include <QTextEdit>
+#include <QVBoxLayout>
 
-#include "TimeUtil.h"
+#include "DateText.h"
+#include "IconView.h"
+#include "QuorbelPrefs.h"
+#include "RichEditText.h"
 
 namespace {
 
 constexpr int IconPanelWidth = 65;
+constexpr int IconTop = 4;
+constexpr int NamePixelSize = 15;
 constexpr int MinimumHeight = 56;
-
-// The locale's short date and long time; the time is left out at midnight.
-QString DateTimeText(TDateTime value) {
-    const QDateTime at = DateTimeToQDateTime(value);
-    const QLocale locale;
-    QString text = locale.toString(at.date(), QLocale::ShortFormat);
-    if (at.time() != QTime(0, 0))
-        text += QLatin1Char(' ') + locale.toString(at.time(), QStringLiteral("H:mm:ss"));
-    return text;
-}
 
 } // namespace
 
-TDetailPane::TDetailPane(QWidget* parent)
-    : QWidget(parent), PanelIcon(new QWidget(this)), EditName(new QLineEdit(this)),
-      LabelDateTime(new QLabel(this)), RichEditText(new QTextEdit(this)) {
+TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
+    : QWidget(parent), Prefs(prefs), PanelIcon(new QWidget(this)),
+      WebBrowserIcon(new TIconView(prefs, PanelIcon)), EditName(new QLineEdit(this)),
+      LabelDateTime(new QLabel(this)), RichEditText(new TRichEditText(this)) {
     setObjectName(QStringLiteral("PanelDetail"));
     // The stored height wins over what the controls would like; the splitter stops here.
     setMinimumHeight(MinimumHeight);
     PanelIcon->setObjectName(QStringLiteral("PanelIcon"));
     PanelIcon->setFixedWidth(IconPanelWidth);
+    auto* icon = new QVBoxLayout(PanelIcon);
+    icon->setContentsMargins(0, IconTop, 0, 0);
+    icon->addWidget(WebBrowserIcon, 0, Qt::AlignLeft | Qt::AlignTop);
+    icon->addStretch();
+
     EditName->setObjectName(QStringLiteral("EditName"));
     EditName->setReadOnly(true);
     EditName->setFrame(false);
     QFont bold = EditName->font();
     bold.setBold(true);
+    bold.setPixelSize(NamePixelSize);
     EditName->setFont(bold);
     LabelDateTime->setObjectName(QStringLiteral("LabelDateTime"));
     LabelDateTime->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    RichEditText->setObjectName(QStringLiteral("RichEditText"));
-    RichEditText->setReadOnly(true);
-    RichEditText->setAcceptRichText(false);
-    RichEditText->setFrameShape(QFrame::NoFrame);
     for (QWidget* face : {static_cast<QWidget*>(EditName), static_cast<QWidget*>(RichEditText)}) {
         QPalette colors = face->palette();
         colors.setColor(QPalette::Base, colors.color(QPalette::Button));
         face->setPalette(colors);
+        face->setContextMenuPolicy(Qt::CustomContextMenu);
     }
+    connect(EditName, &QWidget::customContextMenuRequested, this,
+            [this](QPoint pos) { emit ContextMenuRequested(EditName->mapToGlobal(pos)); });
+    connect(RichEditText, &QWidget::customContextMenuRequested, this, [this](QPoint pos) {
+        emit ContextMenuRequested(RichEditText->viewport()->mapToGlobal(pos));
+    });
+    connect(RichEditText, &TRichEditText::UrlOpened, this, &TDetailPane::OpenUrl);
+    connect(RichEditText, &TRichEditText::UserOpened, this, [this](const QString& userId) {
+        emit OpenUrl(Prefs.Server.WebURL + QStringLiteral("/user/") + userId);
+    });
 
     auto* status = new QGridLayout;
     status->setContentsMargins(2, 4, 4, 0);
@@ -67,19 +74,26 @@ TDetailPane::TDetailPane(QWidget* parent)
 
 void TDetailPane::ShowRow(const TListRow& row) {
     EditName->setText(row.Caption);
-    RichEditText->setPlainText(row.Text);
-    if (const TQuorbelItem* item = row.Item) {
-        if (!item->ScreenName.isEmpty())
-            EditName->setText(item->ScreenName + QStringLiteral(" / ") + item->UserID);
-        LabelDateTime->setText(DateTimeText(item->Date));
-        LabelDateTime->setVisible(true);
-    }
+    RichEditText->SetText(row.Text);
+    const TQuorbelItem* item = row.Item;
+    if (!item)
+        return;
+    if (!item->ScreenName.isEmpty())
+        EditName->setText(item->ScreenName + QStringLiteral(" / ") + item->UserID);
+    // A time the calendar cannot show hides the label instead.
+    const QString date = LocaleDateTimeText(item->Date);
+    LabelDateTime->setText(date);
+    LabelDateTime->setVisible(!date.isEmpty());
+    // Without an address the icon of the row shown before stays.
+    if (Prefs.VisibleIcon && !item->ProfileImageURL.isEmpty())
+        WebBrowserIcon->Load(item->ProfileImageURL);
 }
 
 void TDetailPane::Clear() {
     EditName->clear();
     LabelDateTime->clear();
     RichEditText->clear();
+    WebBrowserIcon->Clear();
 }
 
 void TDetailPane::SetIconVisible(bool visible) {

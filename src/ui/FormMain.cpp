@@ -19,6 +19,7 @@
 #include <QWindow>
 
 #include "CommandSet.h"
+#include "CommandStates.h"
 #include "Composer.h"
 #include "DetailPane.h"
 #include "FavIDCommands.h"
@@ -26,6 +27,8 @@
 #include "HelpCommands.h"
 #include "IconList.h"
 #include "ItemCommandHandler.h"
+#include "ListNavigation.h"
+#include "MainMenus.h"
 #include "NotifySound.h"
 #include "PageControlList.h"
 #include "Pictures.h"
@@ -185,7 +188,9 @@ void TFormMain::CreateControls() {
     SplitterMain->setObjectName(QStringLiteral("SplitterMain"));
     SplitterMain->setChildrenCollapsible(false);
     SplitterMain->setHandleWidth(3);
-    PanelDetail = new TDetailPane(SplitterMain);
+    PanelDetail = new TDetailPane(*FPrefs, SplitterMain);
+    connect(PanelDetail, &TDetailPane::OpenUrl, this,
+            [this](const QString& url) { FUrlOpener->Open(url); });
     // The tab area: the tabs, and below them the notice of a newer version.
     auto* panelList = new QWidget(SplitterMain);
     panelList->setObjectName(QStringLiteral("PanelList"));
@@ -232,6 +237,7 @@ void TFormMain::CreateControls() {
 void TFormMain::CreateCommands() {
     FCommands = new TCommandSet(this);
     TCommandSet& commands = *FCommands;
+    commands.CreateAll();
     connect(commands.Create(QStringLiteral("ActionExit")), &QAction::triggered, &Owner,
             &TFormQuorbelMain::Close);
     connect(commands.Create(QStringLiteral("ActionExecuteReload")), &QAction::triggered, this,
@@ -243,19 +249,8 @@ void TFormMain::CreateCommands() {
     connect(sort, &QAction::triggered, this, &TFormMain::ActionExecuteSortExecute);
     connect(commands.Create(QStringLiteral("ActionExecuteClearUnread")), &QAction::triggered, this,
             &TFormMain::ActionExecuteClearUnreadExecute);
-
-    QMenu* file = menuBar()->addMenu(QStringLiteral("ファイル(&F)"));
-    file->setObjectName(QStringLiteral("MenuFile"));
-    file->addAction(commands.Action(QStringLiteral("ActionExit")));
-    QMenu* execute = menuBar()->addMenu(QStringLiteral("操作(&D)"));
-    execute->setObjectName(QStringLiteral("MenuExecute"));
-    for (const char* name : {"ActionExecuteReload", "ActionExecuteReloadReply", "",
-                             "ActionExecuteSort", "ActionExecuteClearUnread"}) {
-        if (*name)
-            execute->addAction(commands.Action(QString::fromLatin1(name)));
-        else
-            execute->addSeparator();
-    }
+    Menus = new TMainMenus(*menuBar(), commands, this);
+    Navigation = new TListNavigation(*this, *PageControlList, *PanelDetail, *Menus);
 }
 
 int TFormMain::LoadPlacement() {
@@ -447,8 +442,8 @@ void TFormMain::ApplyTabSettings() {
     const auto follow = [this](const QString& moveCommand, int j, const QString& label) {
         PageControlList->SetCaption(j, label);
         FCommands->SetCaption(moveCommand, label);
-        if (QAction* move = FCommands->Action(moveCommand))
-            move->setVisible(FPrefs->TabDisp[size_t(j)]);
+        // Out of the menus only: the command keeps its shortcut.
+        Menus->SetCommandShown(moveCommand, FPrefs->TabDisp[size_t(j)]);
     };
     for (int i = 0; i < NumberedTabCount; ++i) {
         const QString suffix = IndexSuffix(i);
@@ -468,8 +463,8 @@ void TFormMain::ApplyTabSettings() {
 
 void TFormMain::RefreshCommandStates() {
     const TStatusListView* list = ActiveListView();
-    StatusBarMain->SetPanelText(1, QString::number(list ? list->RowCount() : 0) +
-                                       QStringLiteral(" アイテム"));
+    StatusBarMain->SetPanelText(1, ItemCountText(list ? list->RowCount() : 0));
+    Navigation->RefreshCommandStates();
 }
 
 void TFormMain::PageControlListChange() {

@@ -10,6 +10,7 @@
 #include "ImageList.h"
 #include "Names.h"
 #include "ProgramFiles.h"
+#include "UrlOpener.h"
 
 class QSplitter;
 class QTimer;
@@ -19,6 +20,8 @@ class TDetailPane;
 class TFormQuorbelMain;
 class TFriends;
 class TIconList;
+class TListNavigation;
+class TMainMenus;
 class TPageControlList;
 class TPrefsCommand;
 class TQuorbelPrefs;
@@ -68,8 +71,14 @@ public:
     void ApplyIDColumnWidth();
     void ApplyTabSettings();
 
-    // The idle pass: the item count (and the command states).
+    // The idle pass: the item count and the command states.
     void RefreshCommandStates();
+    // The tab change: shows the active list's selected row, after selecting
+    // the newest row of a list without selection; an empty list blanks the pane.
+    void PageControlListChange();
+    // Hands web addresses to the browser; tests put a recording one in.
+    TUrlOpener& UrlOpener() const { return *FUrlOpener; }
+    void SetUrlOpener(std::unique_ptr<TUrlOpener> opener) { FUrlOpener = std::move(opener); }
 
     // A tray click or a second start: the window comes back to the front.
     void RestoreFromTray();
@@ -97,7 +106,6 @@ private:
     void EnableTimerMain();
     void TimerMainTimer();
     void TimerDMTimer();
-    void PageControlListChange();
     void ListViewFriendsSelectItem(TStatusListView* list, int row, bool selected);
     void ApplicationDeactivated();
     void ActionExecuteSortExecute(bool checked);
@@ -112,6 +120,9 @@ private:
     TImageList ImageListHit;
     std::unique_ptr<TStatusLists> FLists;
     TCommandSet* FCommands = nullptr;
+    TMainMenus* Menus = nullptr;
+    TListNavigation* Navigation = nullptr;
+    std::unique_ptr<TUrlOpener> FUrlOpener = std::make_unique<TUrlOpener>();
     TPrefsCommand* FPrefsCommand = nullptr;
 
     TStatusBarMain* StatusBarMain = nullptr;

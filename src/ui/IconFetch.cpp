@@ -1,0 +1,26 @@
+#include "IconFetch.h"
+
+#include <QUrl>
+
+#include "ImageType.h"
+
+QImage TIconFetch::PictureFromBytes(const QByteArray& bytes) {
+    const QString type = ImageTypeOf(bytes);
+    QImage picture;
+    if (type.isEmpty() || !picture.loadFromData(bytes, type.toLatin1().constData()))
+        return {};
+    // The page showed it at 64x64 whatever its own size.
+    return picture.scaled(DetailIconSize, DetailIconSize, Qt::IgnoreAspectRatio,
+                          Qt::SmoothTransformation);
+}
+
+void TIconFetch::Execute() {
+    const THttpClient client = MakeClient({.BodyCap = IconBodyCap});
+    try {
+        Picture = PictureFromBytes(client.Get(QUrl(Url).toEncoded()).Body);
+    } catch (const THttpError& error) {
+        NotifyResult(OutcomeOf(error));
+        return;
+    }
+    NotifyResult(Picture.isNull() ? OutcomeParseError : OutcomeDone);
+}

@@ -1,0 +1,124 @@
+#include "RichEditText.h"
+
+#include <algorithm>
+
+#include <QAbstractTextDocumentLayout>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace {
+
+QTextCharFormat LinkFormat() {
+    QTextCharFormat format;
+    format.setForeground(QColor(0x00, 0x00, 0x80)); // navy
+    format.setFontUnderline(true);
+    return format;
+}
+
+} // namespace
+
+TRichEditText::TRichEditText(QWidget* parent) : QTextEdit(parent) {
+    setObjectName(QStringLiteral("RichEditText"));
+    setReadOnly(true);
+    setAcceptRichText(false);
+    setFrameShape(QFrame::NoFrame);
+    document()->setUndoRedoEnabled(false);
+    viewport()->setMouseTracking(true);
+    TextCursorShape = viewport()->cursor().shape();
+}
+
+void TRichEditText::SetText(const QString& text) {
+    setPlainText(text);
+    HighlightLinks();
+}
+
+QString TRichEditText::Text() const {
+    return document()->toRawText();
+}
+
+void TRichEditText::HighlightLinks() {
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.setCharFormat(QTextCharFormat());
+    const QTextCharFormat link = LinkFormat();
+    for (const TTextRange& range : HighlightLinkRanges(Text())) {
+        cursor.setPosition(int(range.Start));
+        cursor.setPosition(int(range.Start + range.Length), QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(link);
+    }
+    cursor.endEditBlock();
+    PlaceCaret(0);
+}
+
+qsizetype TRichEditText::PositionAt(QPoint point) const {
+    const QTextDocument* doc = document();
+    if (doc->isEmpty())
+        return 0;
+    const QPointF at(point.x() + horizontalScrollBar()->value(),
+                     point.y() + verticalScrollBar()->value());
+    const int hit = doc->documentLayout()->hitTest(at, Qt::FuzzyHit);
+    const QTextBlock block = doc->findBlock(std::max(hit, 0));
+    const QTextLayout* layout = block.layout();
+    if (!layout || layout->lineCount() == 0)
+        return block.position() + 1;
+    const QPointF local = at - doc->documentLayout()->blockBoundingRect(block).topLeft();
+    // The line under the point, or the nearest one above or below.
+    QTextLine line = layout->lineAt(layout->lineCount() - 1);
+    for (int i = 0; i < layout->lineCount(); ++i) {
+        if (local.y() < layout->lineAt(i).rect().bottom()) {
+            line = layout->lineAt(i);
+            break;
+        }
+    }
+    // Past the end of a line its last character is the nearest one.
+    const int last = std::max(line.textStart(), line.textStart() + line.textLength() - 1);
+    const int column =
+        std::clamp(line.xToCursor(local.x(), QTextLine::CursorOnCharacter), line.textStart(), last);
+    return block.position() + column + 1;
+}
+
+TLinkHit TRichEditText::UrlAt(QPoint point) const {
+    return UrlAtPosition(Text(), PositionAt(point));
+}
+
+TLinkHit TRichEditText::UserIdAt(QPoint point) const {
+    return UserIdAtPosition(Text(), PositionAt(point));
+}
+
+void TRichEditText::mouseMoveEvent(QMouseEvent* event) {
+    QTextEdit::mouseMoveEvent(event);
+    const QPoint point = event->position().toPoint();
+    const bool overLink = UrlAt(point).Found() || UserIdAt(point).Found();
+    const Qt::CursorShape shape = overLink ? Qt::PointingHandCursor : TextCursorShape;
+    if (viewport()->cursor().shape() != shape)
+        viewport()->setCursor(shape);
+}
+
+void TRichEditText::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        QTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    const QPoint point = event->position().toPoint();
+    if (const TLinkHit url = UrlAt(point); url.Found()) {
+        PlaceCaret(url.Start);
+        emit UrlOpened(url.Text);
+    } else if (const TLinkHit user = UserIdAt(point); user.Found()) {
+        PlaceCaret(user.Start + 1);
+        emit UserOpened(user.Text.mid(1));
+    } else {
+        // Elsewhere a double-click selects a word, as in any text.
+        QTextEdit::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void TRichEditText::PlaceCaret(qsizetype position) {
+    QTextCursor caret(document());
+    caret.setPosition(int(position));
+    setTextCursor(caret);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QTextEdit>
+
+#include "LinkFinder.h"
+
+// The whole text of the selected status (RichEditText): read-only plain text
+// whose mentions and web addresses are drawn navy and underlined. The pointer
+// turns into a hand over a link; a double-click with the left button opens
+// it, a single click does nothing.
+class TRichEditText final : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit TRichEditText(QWidget* parent = nullptr);
+
+    // Replaces the text and draws its links.
+    void SetText(const QString& text);
+    // Draws the links of the current text, and puts the caret at the start.
+    void HighlightLinks();
+
+    // The text as positions count it: one character per line break.
+    QString Text() const;
+    // 1-based position of the character nearest to the point (viewport
+    // coordinates); 0 when the text is empty.
+    qsizetype PositionAt(QPoint point) const;
+    TLinkHit UrlAt(QPoint point) const;
+    TLinkHit UserIdAt(QPoint point) const;
+
+signals:
+    // A double-click on a web address, or on a mention (the ID without "@").
+    void UrlOpened(const QString& url);
+    void UserOpened(const QString& userId);
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void PlaceCaret(qsizetype position);
+
+    Qt::CursorShape TextCursorShape = Qt::IBeamCursor;
+};

@@ -1,0 +1,321 @@
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <mutex>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextBlock>
+
+#include <httplib.h>
+
+#include "DetailPane.h"
+#include "IconView.h"
+#include "NavigationFixture.h"
+#include "QuorbelPrefs.h"
+#include "RichEditText.h"
+#include "StatusListView.h"
+#include "TestPaths.h"
+#include "Worker.h"
+
+namespace {
+
+const QColor Navy(0x00, 0x00, 0x80);
+
+// The runs of characters drawn as links: navy and underlined.
+QStringList LinkRuns(const TRichEditText& edit) {
+    const QString text = edit.Text();
+    QStringList runs;
+    QString run;
+    for (int i = 0; i <= text.size(); ++i) {
+        QTextCursor at(edit.document());
+        at.setPosition(std::min(i + 1, int(text.size())));
+        const QTextCharFormat format = at.charFormat();
+        if (i < text.size() && format.fontUnderline() && format.foreground().color() == Navy) {
+            run += text[i];
+        } else if (!run.isEmpty()) {
+            runs << run;
+            run.clear();
+        }
+    }
+    return runs;
+}
+
+// The middle of the character at the 0-based position, in viewport coordinates.
+QPoint CharPoint(const TRichEditText& edit, int i) {
+    QTextCursor at(edit.document());
+    at.setPosition(i);
+    const QRect left = edit.cursorRect(at);
+    at.setPosition(i + 1);
+    const QRect right = edit.cursorRect(at);
+    return {(left.left() + right.left()) / 2, left.center().y()};
+}
+
+const QString LongUrl = QStringLiteral("http://a.jp/") + QString(300, u'x');
+
+struct TColourCase {
+    QString Text;
+    QStringList Links;
+};
+
+TEST(RichEditTextTest, DrawsMentionsAndWebAddressesAsLinks) {
+    const TColourCase cases[] = {
+        // Only the ID of a mention: neither the "@" nor the colon.
+        {QStringLiteral("@taro: こんにちは"), {QStringLiteral("taro")}},
+        // A comma or full stop after an address belongs to it.
+        {QStringLiteral("見て http://a.jp/x, http://b.jp/y. あ"),
+         {QStringLiteral("http://a.jp/x,"), QStringLiteral("http://b.jp/y.")}},
+        {QStringLiteral("＠taro と @ だけ"), {}},
+        {QStringLiteral("mail @"), {}},
+        {QStringLiteral("ah"), {}},
+        // Longer than the 256 characters a double-click opens: coloured whole.
+        {LongUrl, {LongUrl}},
+    };
+    TRichEditText edit;
+    for (const TColourCase& c : cases) {
+        edit.SetText(c.Text);
+        EXPECT_EQ(c.Links, LinkRuns(edit)) << c.Text.toStdString();
+        EXPECT_EQ(0, edit.textCursor().position());
+        EXPECT_FALSE(edit.textCursor().hasSelection());
+    }
+    // A new text starts plain again.
+    edit.SetText(QStringLiteral("@taro"));
+    edit.SetText(QStringLiteral("plain"));
+    EXPECT_TRUE(LinkRuns(edit).isEmpty());
+}
+
+class DetailPaneTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Prefs.Server.WebURL = QStringLiteral("http://wassr.example");
+        Pane.resize(700, 120);
+        Pane.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&Pane));
+        QObject::connect(&Pane, &TDetailPane::OpenUrl,
+                         [this](const QString& url) { Opened << url; });
+    }
+    template <typename T>
+    T* Control(const char* name) {
+        return Pane.findChild<T*>(QLatin1String(name));
+    }
+    TRichEditText& Text() { return *Control<TRichEditText>("RichEditText"); }
+    void Show(const QString& text) { Pane.ShowRow({nullptr, QStringLiteral("taro"), text}); }
+
+    TQuorbelPrefs Prefs{QStringLiteral("unused.ini"), QStringLiteral("unused")};
+    TDetailPane Pane{Prefs};
+    QStringList Opened;
+};
+
+struct TOpenCase {
+    QString Text;
+    int At; // 0-based position of the character double-clicked
+    QString Opened;
+    int Caret; // where the caret stays afterwards
+};
+
+TEST_F(DetailPaneTest, ADoubleClickOnALinkOpensItsPage) {
+    const QString reply = QStringLiteral("@hanako: おはよう http://example.jp/a, b");
+    const QString userPage = QStringLiteral("http://wassr.example/user/hanako");
+    const TOpenCase cases[] = {
+        {reply, 0, userPage, 1}, // on the "@"
+        {reply, 4, userPage, 1},
+        {reply, 7, {}, -1},                                      // the colon
+        {reply, 10, {}, -1},                                     // Japanese text
+        {reply, 33, QStringLiteral("http://example.jp/a,"), 14}, // the comma
+        {LongUrl, 10, LongUrl.left(256), 0},
+    };
+    for (const TOpenCase& c : cases) {
+        Show(c.Text);
+        Opened.clear();
+        DoubleClick(Text().viewport(), CharPoint(Text(), c.At));
+        const std::string where =
+            (c.Text.left(20) + QStringLiteral(" at %1").arg(c.At)).toStdString();
+        EXPECT_EQ(c.Opened.isEmpty() ? QStringList() : QStringList{c.Opened}, Opened) << where;
+        if (c.Caret >= 0) {
+            EXPECT_EQ(c.Caret, Text().textCursor().position()) << where;
+            EXPECT_FALSE(Text().textCursor().hasSelection()) << where;
+        }
+    }
+}
+
+TEST_F(DetailPaneTest, ASingleClickOrTheRightButtonOpensNothing) {
+    Show(QStringLiteral("見て http://example.jp/ と @taro"));
+    for (const int at : {5, 25}) {
+        QTest::mouseClick(Text().viewport(), Qt::LeftButton, {}, CharPoint(Text(), at));
+        QTest::mouseDClick(Text().viewport(), Qt::RightButton, {}, CharPoint(Text(), at));
+    }
+    EXPECT_TRUE(Opened.isEmpty()) << Opened.join(' ').toStdString();
+}
+
+TEST_F(DetailPaneTest, ThePointerIsAHandOverLinksOnly) {
+    Show(QStringLiteral("見て http://example.jp/ と @taro です"));
+    QWidget* viewport = Text().viewport();
+    const Qt::CursorShape text = viewport->cursor().shape();
+    ASSERT_NE(Qt::PointingHandCursor, text);
+    const struct {
+        int At;
+        bool Hand;
+    } moves[] = {{0, false}, {5, true},  {20, true}, {23, false},
+                 {25, true}, {24, true}, {30, false}};
+    for (const auto& move : moves) {
+        QTest::mouseMove(viewport, CharPoint(Text(), move.At));
+        EXPECT_EQ(move.Hand ? Qt::PointingHandCursor : text, viewport->cursor().shape())
+            << "at " << move.At;
+    }
+}
+
+TEST_F(DetailPaneTest, ShowsTheAuthorTheLocalDateAndTheText) {
+    // 2009-05-01 12:00:00 and midnight of the same day.
+    const TDateTime noon = QDate(1899, 12, 30).daysTo(QDate(2009, 5, 1)) + 0.5;
+    TQuorbelItem item{
+        .Date = noon, .UserID = QStringLiteral("taro"), .ScreenName = QStringLiteral("太郎")};
+    const TListRow row{&item, QStringLiteral("taro"), QStringLiteral("こんにちは @hanako")};
+    auto* name = Control<QLineEdit>("EditName");
+    auto* date = Control<QLabel>("LabelDateTime");
+
+    Pane.ShowRow(row);
+    EXPECT_EQ(QStringLiteral("太郎 / taro"), name->text());
+    EXPECT_EQ(QStringLiteral("2009/05/01 12:00:00"), date->text());
+    EXPECT_EQ(QStringLiteral("こんにちは @hanako"), Text().toPlainText());
+    EXPECT_EQ(QStringList{QStringLiteral("hanako")}, LinkRuns(Text()));
+
+    item.ScreenName.clear();
+    item.Date = std::floor(noon);
+    Pane.ShowRow(row);
+    EXPECT_EQ(QStringLiteral("taro"), name->text());
+    EXPECT_EQ(QStringLiteral("2009/05/01"), date->text());
+    EXPECT_FALSE(date->isHidden());
+
+    // A time no calendar shows hides the date; the blank pane leaves it hidden.
+    item.Date = std::numeric_limits<double>::quiet_NaN();
+    Pane.ShowRow(row);
+    EXPECT_TRUE(date->isHidden());
+    Pane.Clear();
+    EXPECT_TRUE(name->text().isEmpty());
+    EXPECT_TRUE(date->text().isEmpty());
+    EXPECT_TRUE(Text().toPlainText().isEmpty());
+    EXPECT_TRUE(date->isHidden());
+}
+
+TEST(UrlOpenerTest, HandsOnlyWebAddressesToTheBrowser) {
+    QStringList opened;
+    TRecordingOpener opener(opened);
+    for (const char* url :
+         {"http://wassr.example/user/taro", "HTTPS://a.jp/x,", "file:///etc/passwd",
+          "javascript:alert(1)", "mailto:a@b.jp", "http://"})
+        opener.Open(QString::fromLatin1(url));
+    EXPECT_EQ((QStringList{"http://wassr.example/user/taro", "https://a.jp/x,"}), opened);
+}
+
+class DetailWindowTest : public TNavigationFixture {};
+
+TEST_F(DetailWindowTest, TheWindowOpensAMentionOnTheServicesUserPage) {
+    OpenWithRows();
+    auto* text = Main().findChild<TRichEditText*>(QStringLiteral("RichEditText"));
+    ASSERT_EQ(QStringLiteral("@hanako: おはよう http://example.jp/a, b"), text->toPlainText());
+    DoubleClick(text->viewport(), CharPoint(*text, 2));
+    EXPECT_EQ(QStringList{QStringLiteral("http://wassr.example/user/hanako")}, Opened);
+}
+
+TEST_F(DetailWindowTest, EmptyTabsAndClicksBelowTheRowsBlankThePane) {
+    OpenWithRows();
+    EXPECT_EQ(QStringLiteral("太郎 / taro"), Shown("EditName"));
+    // The reply tab holds nothing.
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
+    EXPECT_TRUE(Shown("EditName").isEmpty());
+    EXPECT_TRUE(Shown("RichEditText").isEmpty());
+    // Back on the timeline its selected row shows again.
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_T);
+    EXPECT_EQ(QStringLiteral("太郎 / taro"), Shown("EditName"));
+
+    TStatusListView* list = Timeline();
+    const QRect last = list->visualRect(list->model()->index(list->RowCount() - 1, 1));
+    ASSERT_LT(last.bottom() + 5, list->viewport()->height());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(20, last.bottom() + 5));
+    EXPECT_EQ(-1, list->SelectedIndex());
+    EXPECT_TRUE(Shown("EditName").isEmpty());
+    EXPECT_TRUE(Shown("RichEditText").isEmpty());
+}
+
+// A proxy on loopback that answers every request with the same picture and
+// remembers the icon requests.
+class TIconProxy final {
+public:
+    TIconProxy() {
+        QFile file(TestDataPath(QStringLiteral("service/icon48.png")));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const std::string png = file.readAll().toStdString();
+        Server.Get(".*", [this, png](const httplib::Request& request, httplib::Response& response) {
+            if (request.target.find("icons.invalid") != std::string::npos) {
+                const std::lock_guard guard(Lock);
+                Seen << QString::fromStdString(request.target);
+            }
+            response.set_content(png, "image/png");
+        });
+        FPort = Server.bind_to_any_port("127.0.0.1");
+        Thread = std::thread([this] { Server.listen_after_bind(); });
+        while (!Server.is_running())
+            std::this_thread::yield();
+    }
+    ~TIconProxy() {
+        Server.stop();
+        Thread.join();
+    }
+    int Port() const { return FPort; }
+    QStringList Targets() {
+        const std::lock_guard guard(Lock);
+        return Seen;
+    }
+
+private:
+    httplib::Server Server;
+    std::thread Thread;
+    int FPort = 0;
+    std::mutex Lock;
+    QStringList Seen;
+};
+
+TEST_F(DetailWindowTest, TheIconArrivesThroughTheProxyAndStaysAtHand) {
+    TIconProxy proxy;
+    OpenWithRows(QStringLiteral("[Proxy]\nUseProxy=1\nProxyServer=127.0.0.1\nProxyPort=%1\n")
+                     .arg(proxy.Port()));
+    auto* icon = Main().findChild<TIconView*>(QStringLiteral("WebBrowserIcon"));
+    ASSERT_TRUE(QTest::qWaitFor([icon] { return !icon->Picture().isNull(); }, 10000));
+    EXPECT_EQ(QSize(64, 64), icon->Picture().size());
+    EXPECT_EQ(QStringList{QStringLiteral("http://icons.invalid/taro.png")}, proxy.Targets());
+
+    // A status without an icon address keeps the picture; the blank pane drops it.
+    Timeline()->SelectRow(1);
+    EXPECT_FALSE(icon->Picture().isNull());
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_R);
+    EXPECT_TRUE(icon->Picture().isNull());
+    // Back to taro: the picture is at hand without another request.
+    Press(Qt::CTRL | Qt::SHIFT | Qt::Key_T);
+    Timeline()->SelectRow(0);
+    EXPECT_FALSE(icon->Picture().isNull());
+    EXPECT_EQ(1, proxy.Targets().size());
+}
+
+TEST_F(DetailWindowTest, NoIconIsFetchedWhenIconsAreOff) {
+    OpenWithRows(QStringLiteral("[Update]\nVisibleIcon=0\n"));
+    EXPECT_TRUE(Main().findChild<QWidget*>(QStringLiteral("PanelIcon"))->isHidden());
+    EXPECT_TRUE(Main().findChild<TIconView*>(QStringLiteral("WebBrowserIcon"))->Url().isEmpty());
+}
+
+TEST(IconViewTest, FetchesOnlyWebAddresses) {
+    const TQuorbelPrefs prefs(QStringLiteral("unused.ini"), QStringLiteral("unused"));
+    TIconView icon(prefs);
+    for (const char* url :
+         {"file:///etc/hostname", "ftp://127.0.0.1/x.png", "data:image/png;base64,AA"})
+        icon.Load(QString::fromLatin1(url));
+    EXPECT_EQ(0, LiveWorkerCount());
+    EXPECT_TRUE(icon.Picture().isNull());
+}
+
+} // namespace
