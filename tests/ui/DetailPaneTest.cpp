@@ -16,11 +16,14 @@
 #include <httplib.h>
 
 #include "DetailPane.h"
+#include "Friends.h"
 #include "IconView.h"
 #include "NavigationFixture.h"
 #include "QuorbelPrefs.h"
 #include "RichEditText.h"
+#include "StatusListModel.h"
 #include "StatusListView.h"
+#include "StatusLists.h"
 #include "TestPaths.h"
 #include "Worker.h"
 
@@ -241,6 +244,30 @@ TEST_F(DetailWindowTest, EmptyTabsAndClicksBelowTheRowsBlankThePane) {
     EXPECT_EQ(-1, list->SelectedIndex());
     EXPECT_TRUE(Shown("EditName").isEmpty());
     EXPECT_TRUE(Shown("RichEditText").isEmpty());
+}
+
+TEST_F(DetailWindowTest, TheUnreadManagerTakesTheNewMarkOfTheRowShown) {
+    for (const bool manager : {false, true}) {
+        OpenWithRows(QStringLiteral("[Update]\nEnableUnreadManager=%1\n").arg(manager));
+        // News is marked from the fetch after the one that followed the first load.
+        Main().MergeStatuses(TFriends(), KindTimeline);
+        Merge(QStringLiteral("ui/navigation_news.json"));
+        const TStatusListModel& rows = *Timeline()->Model();
+        ASSERT_EQ(StateNew, rows.Row(0).StateIndex);
+        ASSERT_EQ(StateNew, rows.Row(1).StateIndex);
+
+        DoubleClick(Timeline()->viewport(), Timeline()->visualRect(rows.index(1, 1)).center());
+        EXPECT_EQ(QStringLiteral("その次"), Shown("RichEditText"));
+        EXPECT_EQ(manager ? StateNone : StateNew, rows.Row(1).StateIndex) << manager;
+        EXPECT_EQ(StateNew, rows.Row(0).StateIndex) << "a row never shown keeps its mark";
+
+        // Deselected without another selection, the row stays in the pane.
+        QTest::mouseClick(Timeline()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                          Timeline()->visualRect(rows.index(1, 1)).center());
+        EXPECT_EQ(-1, Timeline()->SelectedIndex());
+        EXPECT_EQ(QStringLiteral("その次"), Shown("RichEditText"));
+        TearDown();
+    }
 }
 
 // A proxy on loopback that answers every request with the same picture and

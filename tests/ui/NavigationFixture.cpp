@@ -37,13 +37,17 @@ void RightClick(QWidget* widget, QPoint pos) {
 void TNavigationFixture::OpenWithRows(const QString& ini) {
     Open(RefusingAccount + ini);
     Main().SetUrlOpener(std::make_unique<TRecordingOpener>(Opened));
-    QFile file(TestDataPath(QStringLiteral("ui/navigation_timeline.json")));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    Merge(QStringLiteral("ui/navigation_timeline.json"));
+    ASSERT_EQ(6, Timeline()->RowCount());
+    Settle();
+}
+
+void TNavigationFixture::Merge(const QString& dataFile) {
+    QFile file(TestDataPath(dataFile));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << dataFile.toStdString();
     TFriends friends;
     friends.ParseJSON(file.readAll(), 9);
     Main().MergeStatuses(friends, KindTimeline);
-    ASSERT_EQ(6, Timeline()->RowCount());
-    Settle();
 }
 
 TStatusListView* TNavigationFixture::Timeline() const {

@@ -44,6 +44,8 @@ private:
 class TNavigationFixture : public TWindowFixture {
 protected:
     void OpenWithRows(const QString& ini = {});
+    // Merges the statuses of a file of tests/data into the timeline.
+    void Merge(const QString& dataFile);
 
     TStatusListView* Timeline() const;
     QAction* Action(const QString& name) const;

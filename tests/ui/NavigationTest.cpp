@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractEventDispatcher>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QLineEdit>
@@ -196,6 +197,12 @@ TEST_F(NavigationTest, TheContextMenuOpensAtThePointerOrAtTheListsCorner) {
     QApplication::sendEvent(list, &key);
     EXPECT_TRUE(popup->isVisible());
     EXPECT_EQ(list->viewport()->mapToGlobal(QPoint(0, 0)).x(), popup->pos().x());
+    popup->close();
+
+    // The detail pane's text asks for the same menu.
+    QWidget* text = Main().findChild<QWidget*>(QStringLiteral("RichEditText"));
+    RightClick(qobject_cast<QAbstractScrollArea*>(text)->viewport(), QPoint(10, 5));
+    EXPECT_TRUE(popup->isVisible());
     popup->close();
 
     // Below the rows: no selection, so the row commands are off.
