@@ -1,9 +1,10 @@
 #include "HelpCommands.h"
 
+#include <functional>
 #include <system_error>
 
 #include <QAction>
-#include <QDesktopServices>
+#include <QUrl>
 
 #include "CommandSet.h"
 #include "FormAbout.h"
@@ -38,8 +39,7 @@ bool StartWorker(TWorkerClass* worker, QObject* receiver,
 } // namespace
 
 THelpCommands::THelpCommands(TFormMain& window, TWindowParts parts)
-    : QObject(&window), Window(window), Parts(parts),
-      OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
+    : QObject(&window), Window(window), Parts(parts) {
     setObjectName(QStringLiteral("HelpCommands"));
     TCommandSet& commands = Window.Commands();
     connect(commands.Create(CheckUpdateName), &QAction::triggered, this,
@@ -77,9 +77,7 @@ void THelpCommands::CheckVersionDone(const TQuorbelVersion& worker, int outcome)
 }
 
 void THelpCommands::ButtonVersionUpClick() {
-    const QString page = PageURL(TPageCommand::Download, Window.Prefs().Server, nullptr);
-    if (!page.isEmpty())
-        OpenUrl(QUrl(page));
+    Window.UrlOpener().Open(PageURL(TPageCommand::Download, Window.Prefs().Server, nullptr));
 }
 
 void THelpCommands::GetRateLimit() {
@@ -101,6 +99,6 @@ void THelpCommands::GetRateLimitDone(const TTwitterRateLimit& worker, int outcom
 
 void THelpCommands::ActionHelpAboutExecute() {
     TFormAbout about(PageURL(TPageCommand::Home, Window.Prefs().Server, nullptr), &Window);
-    about.SetUrlOpener(OpenUrl);
+    about.SetUrlOpener([this](const QUrl& url) { Window.UrlOpener().Open(url.toString()); });
     about.exec();
 }

@@ -1,9 +1,6 @@
 #pragma once
 
-#include <functional>
-
 #include <QObject>
-#include <QUrl>
 
 class TFormMain;
 class TQuorbelVersion;
@@ -17,8 +14,6 @@ class TVersionNotice;
 class THelpCommands final : public QObject {
     Q_OBJECT
 public:
-    using TOpenUrl = std::function<void(const QUrl&)>;
-
     // The parts of the window the commands write to.
     struct TWindowParts {
         TStatusBarMain& StatusBar;
@@ -26,9 +21,6 @@ public:
     };
 
     THelpCommands(TFormMain& window, TWindowParts parts);
-
-    // Opens the download and home pages; the desktop's browser unless replaced.
-    void SetUrlOpener(TOpenUrl open) { OpenUrl = std::move(open); }
 
     // Asks the maker's site for the newest version; a newer one is announced
     // in the notice.
@@ -48,5 +40,4 @@ private:
 
     TFormMain& Window;
     TWindowParts Parts;
-    TOpenUrl OpenUrl;
 };

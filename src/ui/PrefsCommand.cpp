@@ -4,6 +4,7 @@
 #include <limits>
 
 #include <QTimer>
+#include <QUrl>
 
 #include "DetailPane.h"
 #include "FormMain.h"
@@ -72,6 +73,7 @@ QList<TTabRow> TPrefsCommand::TabRows() const {
 
 void TPrefsCommand::Execute(bool firstRunMode) {
     TFormPrefs dialog(Parts.ProgramFolder, &Window);
+    dialog.SetUrlOpener([this](const QUrl& url) { Window.UrlOpener().Open(url.toString()); });
     // The preview shows the font the lists have now.
     dialog.Fill(Window.Prefs(), Window.ListView(TabTimeline)->font(), TabRows(), firstRunMode);
     if (dialog.exec() != QDialog::Accepted)
