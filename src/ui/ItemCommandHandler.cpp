@@ -4,9 +4,7 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QGuiApplication>
-#include <QUrl>
 
 #include "CommandSet.h"
 #include "FormMain.h"
@@ -59,10 +57,6 @@ bool SearchesSelection(TPageCommand command) {
            command == TPageCommand::SearchWassrSearch;
 }
 
-void OpenInBrowser(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
-}
-
 // Starts a request worker; false when no thread could be had for it (the
 // worker is gone then).
 template <typename TWorkerClass>
@@ -79,7 +73,7 @@ bool StartWorker(TWorkerClass* worker) {
 
 TItemCommandHandler::TItemCommandHandler(TFormMain& form, TWindowHooks hooks, TSearchSheet& search)
     : QObject(&form), Form(form), Hooks(std::move(hooks)), Search(search),
-      Boxes(std::make_unique<TMessageBoxes>()), OpenUrl(OpenInBrowser) {
+      Boxes(std::make_unique<TMessageBoxes>()) {
     TCommandSet& commands = Form.Commands();
     const auto on = [this, &commands](const char* name, auto handler) {
         connect(commands.Create(QLatin1String(name)), &QAction::triggered, this, handler);
@@ -121,7 +115,7 @@ void TItemCommandHandler::OpenPage(TPageCommand command) {
     const QString url = PageURL(command, Form.Prefs().Server, row ? row->Item : nullptr,
                                 SearchesSelection(command) ? GetSelectedText() : QString());
     if (!url.isEmpty())
-        OpenUrl(url);
+        Form.UrlOpener().Open(url);
 }
 
 void TItemCommandHandler::Copy(TCopyCommand command) {

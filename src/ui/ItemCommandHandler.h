@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <memory>
 
 #include <QObject>
@@ -17,20 +16,16 @@ class TTwitterDestroy;
 // The commands on the selected status of the current list and on the text
 // selected in a text field: copy and select-all, the three copy commands, the
 // web pages, the favourite and delete requests, the property box and the
-// searches of the selected text. Connected to the window's actions when made.
+// searches of the selected text. Connected to the window's actions when made;
+// pages go to the window's URL opener.
 class TItemCommandHandler final : public QObject {
     Q_OBJECT
 public:
-    using TOpenUrl = std::function<void(const QString&)>;
-
     TItemCommandHandler(TFormMain& form, TWindowHooks hooks, TSearchSheet& search);
     ~TItemCommandHandler() override;
 
     // Where the questions and the property box go; real message boxes unless replaced.
     void SetMessageBoxes(std::unique_ptr<TMessageBoxes> boxes);
-    // Hands a web address to the browser; the desktop's unless replaced. It
-    // gets only http and https addresses.
-    void SetUrlOpener(TOpenUrl open) { OpenUrl = std::move(open); }
 
     // The selected text of the focused text field; empty when there is none.
     QString GetSelectedText() const;
@@ -54,5 +49,4 @@ private:
     TWindowHooks Hooks;
     TSearchSheet& Search;
     std::unique_ptr<TMessageBoxes> Boxes;
-    TOpenUrl OpenUrl;
 };

@@ -22,7 +22,7 @@ void TComposeFixture::OpenWindow(const QString& extraIni) {
     auto boxes = std::make_unique<TRecordingBoxes>(Shown);
     Boxes = boxes.get();
     items->SetMessageBoxes(std::move(boxes));
-    items->SetUrlOpener([this](const QString& url) { Opened.append(url); });
+    Main().SetUrlOpener(std::make_unique<TRecordingOpener>(Opened));
     Composer().SetBeep([this] { ++Beeps; });
 }
 

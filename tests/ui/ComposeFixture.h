@@ -5,6 +5,7 @@
 #include <QStringList>
 
 #include "MessageBoxes.h"
+#include "UrlOpener.h"
 #include "WassrdServer.h"
 #include "WindowFixture.h"
 
@@ -38,6 +39,21 @@ public:
 
 private:
     QList<TBox>& Shown;
+};
+
+// A browser that records the addresses it is handed.
+class TRecordingOpener final : public TUrlOpener {
+public:
+    explicit TRecordingOpener(QStringList& opened) : Opened(opened) {}
+
+protected:
+    bool Launch(const QUrl& url) override {
+        Opened.append(url.toString());
+        return true;
+    }
+
+private:
+    QStringList& Opened;
 };
 
 // The main window against a quiet wassrd whose timeline holds the statuses the
