@@ -168,6 +168,24 @@ TEST_F(PrefsCommandTest, OkWithoutChangesWritesTheListsRebuildsAndResortsButLeav
     EXPECT_LE(Timer("TimerDM")->remainingTime(), dmLeft);
 }
 
+TEST_F(PrefsCommandTest, CancelChangesNothing) {
+    OpenAndSettle();
+    const TQuorbelPrefs before = Main().Prefs();
+    ASSERT_TRUE(RunPrefs(
+        [&](TFormPrefs& dialog) {
+            ShowPage(dialog, QStringLiteral("TabSheetNGWord"));
+            Type(Find<QLineEdit>(dialog, QStringLiteral("EditNGWord")), QStringLiteral("広告"));
+            QTest::mouseClick(Find<QPushButton>(dialog, QStringLiteral("ButtonAdd")),
+                              Qt::LeftButton);
+            ShowPage(dialog, QStringLiteral("TabSheetDisp"));
+            Find<QComboBox>(dialog, QStringLiteral("ComboBoxPanelLayout"))->setCurrentIndex(2);
+        },
+        false));
+    EXPECT_TRUE(before == Main().Prefs());
+    for (const QString& name : ListFileNames())
+        EXPECT_FALSE(QFileInfo::exists(FilePath(name))) << name.toStdString();
+}
+
 TEST_F(PrefsCommandTest, AChangedIntervalGivesTheTimerItsNewPeriod) {
     OpenAndSettle(QStringLiteral("[Update]\nInterval=600\n"));
     ASSERT_TRUE(RunPrefs([&](TFormPrefs& dialog) {
