@@ -166,6 +166,22 @@ TEST_F(ComposerTest, TextTypedWhilePostingStaysAndTheSentTextGoesToTheHistory) {
     EXPECT_EQ(QStringList{QStringLiteral("first")}, Composer().PostHistory().Texts());
 }
 
+TEST_F(ComposerTest, ATextGrownTooLongDuringAPostStaysUnsendable) {
+    OpenWindow(QStringLiteral("[Update]\nEnableUpdateBlock=0\n"));
+    QLineEdit* edit = EditStatus();
+    edit->setFocus();
+    Type(edit, QStringLiteral("first"));
+    QTest::keyClick(edit, Qt::Key_Return);
+    edit->selectAll();
+    Type(edit, QString(141, u'x'));
+    ASSERT_TRUE(WaitForPanel(Sent));
+
+    EXPECT_FALSE(ButtonUpdate()->isEnabled());
+    QTest::keyClick(edit, Qt::Key_Return);
+    RunEventLoop(50);
+    EXPECT_EQ(1, PostCount());
+}
+
 TEST_F(ComposerTest, BlockedComposerWaitsForThePost) {
     OpenWindow();
     EditStatus()->setFocus();
