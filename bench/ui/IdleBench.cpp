@@ -13,11 +13,11 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "Friends.h"
 #include "FormMain.h"
 #include "FormQuorbelMain.h"
+#include "Friends.h"
+#include "LazySoundOutput.h"
 #include "Pictures.h"
-#include "QtSoundOutput.h"
 #include "StatusLists.h"
 #include "SystemTrayIcon.h"
 
@@ -70,7 +70,7 @@ void BM_IdleWithRows(benchmark::State& state) {
     TFormQuorbelMain owner(std::make_unique<TSystemTrayIcon>(ProgramIcons()));
     TFormMain window(owner,
                      TProgramFiles{folder.path(), folder.filePath(QStringLiteral("quorbel"))},
-                     std::make_unique<TQtSoundOutput>());
+                     std::make_unique<TLazySoundOutput>());
     TFriends friends;
     friends.ParseJSON(Statuses(RowCount));
     RunLoop(2000); // laid out and painted, the start-up fetches ended

@@ -1,17 +1,19 @@
 #include "SingleInstance.h"
 
+#include <cstring>
 #include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include <QDir>
-#include <QLocalSocket>
 #include <QLoggingCategory>
+#include <QSocketNotifier>
 #include <QStandardPaths>
 
 namespace {
 Q_LOGGING_CATEGORY(lcInstance, "quorbel.instance", QtWarningMsg)
-
-constexpr int ConnectMsecs = 1000;
-const QByteArray ShowRequest = "show\n";
 
 QString RuntimeFolder() {
     // Per user, as a second user's copy of the same file must run on its own.
@@ -19,29 +21,29 @@ QString RuntimeFolder() {
     return folder.isEmpty() ? QDir::tempPath() : folder;
 }
 
+// The socket address of the path; false when the path does not fit.
+bool SocketAddress(const QString& path, sockaddr_un& address) {
+    const QByteArray name = QFile::encodeName(path);
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (size_t(name.size()) >= sizeof address.sun_path)
+        return false;
+    std::memcpy(address.sun_path, name.constData(), size_t(name.size()));
+    return true;
+}
+
 } // namespace
 
 TSingleInstance::TSingleInstance(const QString& key, QObject* parent)
     : QObject(parent), SocketPath(RuntimeFolder() + QLatin1Char('/') + key),
-      LockFile(SocketPath + QStringLiteral(".lock")) {
-    connect(&Server, &QLocalServer::newConnection, this, [this] {
-        while (QLocalSocket* peer = Server.nextPendingConnection()) {
-            connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                if (peer->readAll().startsWith(ShowRequest.trimmed())) {
-                    qCDebug(lcInstance) << "asked to show the window";
-                    emit ShowRequested();
-                }
-                peer->disconnectFromServer();
-            });
-            connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-        }
-    });
-}
+      LockFile(SocketPath + QStringLiteral(".lock")) {}
 
 TSingleInstance::~TSingleInstance() {
-    Server.close();
-    if (Locked)
-        QFile::remove(SocketPath);
+    if (Listener < 0)
+        return;
+    delete Notifier;
+    ::close(Listener);
+    ::unlink(QFile::encodeName(SocketPath).constData());
 }
 
 bool TSingleInstance::Acquire() {
@@ -50,24 +52,53 @@ bool TSingleInstance::Acquire() {
         return false;
     if (::flock(LockFile.handle(), LOCK_EX | LOCK_NB) != 0)
         return false;
-    Locked = true;
-    // A socket file left by a crashed instance is stale now that we hold the lock.
-    QLocalServer::removeServer(SocketPath);
-    Server.setSocketOptions(QLocalServer::UserAccessOption);
-    if (!Server.listen(SocketPath))
-        qCWarning(lcInstance) << "cannot listen for a second start:" << Server.errorString();
-    else
-        qCDebug(lcInstance) << "listening at" << SocketPath;
+    Listen();
     return true;
 }
 
+void TSingleInstance::Listen() {
+    sockaddr_un address;
+    if (!SocketAddress(SocketPath, address)) {
+        qCWarning(lcInstance) << "socket path too long, a second start cannot hand over";
+        return;
+    }
+    // A socket file left by a crashed instance is stale now that we hold the lock.
+    ::unlink(address.sun_path);
+    Listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    const mode_t mask = ::umask(077); // only this user may ask
+    const bool bound = Listener >= 0 &&
+                       ::bind(Listener, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::umask(mask);
+    if (!bound || ::listen(Listener, 4) != 0) {
+        qCWarning(lcInstance) << "cannot listen for a second start:" << std::strerror(errno);
+        if (Listener >= 0)
+            ::close(Listener);
+        Listener = -1;
+        return;
+    }
+    Notifier = new QSocketNotifier(Listener, QSocketNotifier::Read, this);
+    connect(Notifier, &QSocketNotifier::activated, this, &TSingleInstance::Accept);
+    qCDebug(lcInstance) << "listening at" << SocketPath;
+}
+
+void TSingleInstance::Accept() {
+    // A connection is the whole request.
+    for (int peer; (peer = ::accept4(Listener, nullptr, nullptr, SOCK_CLOEXEC)) >= 0;) {
+        ::close(peer);
+        qCDebug(lcInstance) << "asked to show the window";
+        emit ShowRequested();
+    }
+}
+
 bool TSingleInstance::AskRunningToShow() const {
-    QLocalSocket socket;
-    socket.connectToServer(SocketPath);
-    if (!socket.waitForConnected(ConnectMsecs))
+    sockaddr_un address;
+    if (!SocketAddress(SocketPath, address))
         return false;
-    socket.write(ShowRequest);
-    const bool sent = socket.waitForBytesWritten(ConnectMsecs);
-    socket.disconnectFromServer();
-    return sent;
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return false;
+    const bool asked =
+        ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(socket);
+    return asked;
 }

@@ -1,14 +1,16 @@
 #pragma once
 
 #include <QFile>
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
 
+class QSocketNotifier;
+
 // One running instance per program file. The first start holds a lock file
 // and listens on a local socket, both named after the instance key and kept
-// in the user's runtime folder; a later start of the same file finds the
-// lock taken and asks the running instance to show its window.
+// in the user's runtime folder; a later start of the same file finds the lock
+// taken and connects to the socket, which asks the running instance to show
+// its window.
 class TSingleInstance final : public QObject {
     Q_OBJECT
 public:
@@ -25,10 +27,11 @@ signals:
     void ShowRequested();
 
 private:
-    void ReadRequest();
+    void Listen();
+    void Accept();
 
     QString SocketPath;
     QFile LockFile;
-    QLocalServer Server;
-    bool Locked = false;
+    int Listener = -1;
+    QSocketNotifier* Notifier = nullptr;
 };

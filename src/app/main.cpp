@@ -7,13 +7,12 @@
 
 #include <QApplication>
 
-#include "Files.h"
 #include "FormMain.h"
 #include "FormQuorbelMain.h"
 #include "InstanceKey.h"
+#include "LazySoundOutput.h"
 #include "Names.h"
 #include "Pictures.h"
-#include "QtSoundOutput.h"
 #include "SingleInstance.h"
 #include "StopSignals.h"
 #include "SystemTrayIcon.h"
@@ -50,7 +49,7 @@ int main(int argc, char** argv) {
         const QList<QIcon> icons = ProgramIcons();
         QApplication::setWindowIcon(icons.first());
         TFormQuorbelMain quorbelMain(std::make_unique<TSystemTrayIcon>(icons));
-        TFormMain formMain(quorbelMain, TProgramFiles{}, std::make_unique<TQtSoundOutput>());
+        TFormMain formMain(quorbelMain, TProgramFiles{}, std::make_unique<TLazySoundOutput>());
         QObject::connect(&instance, &TSingleInstance::ShowRequested, &quorbelMain,
                          &TFormQuorbelMain::ShowMainForm);
         QObject::connect(&quorbelMain, &TFormQuorbelMain::Closed, &app, &QCoreApplication::quit);

@@ -1,20 +1,19 @@
 #pragma once
 
-#include <memory>
+#include <QSoundEffect>
 
 #include "NotifySound.h"
 
-class QSoundEffect;
-
-// Plays notification sounds through Qt Multimedia. The effect is made on the
-// first sound, so a program that never plays one never starts the audio stack.
+// Plays notification sounds through Qt Multimedia. It lives in the sound
+// module, which the program loads when the first sound plays (see
+// TLazySoundOutput), so a start never pays for the audio libraries.
 class TQtSoundOutput final : public TSoundOutput {
 public:
-    TQtSoundOutput();
-    ~TQtSoundOutput() override;
-
     void Play(const QString& path) override;
 
 private:
-    std::unique_ptr<QSoundEffect> Effect;
+    QSoundEffect Effect;
 };
+
+// The module's entry: a new output, owned by the caller.
+extern "C" Q_DECL_EXPORT TSoundOutput* QuorbelMakeSoundOutput();
