@@ -12,7 +12,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include <curl/curl.h>
+#include "CurlLibrary.h"
 #include <httplib.h>
 
 #include "TwitterFriends.h"
@@ -145,10 +145,9 @@ BENCHMARK(BM_StopStuckWorker)->Unit(benchmark::kMillisecond)->UseRealTime()->Ite
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    curl_global_init(CURL_GLOBAL_DEFAULT);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    curl_global_cleanup();
+    TCurlLibrary::Cleanup();
     return 0;
 }

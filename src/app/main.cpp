@@ -3,10 +3,9 @@
 #include <cstdlib>
 #include <memory>
 
-#include <curl/curl.h>
-
 #include <QApplication>
 
+#include "CurlLibrary.h"
 #include "FormMain.h"
 #include "FormQuorbelMain.h"
 #include "InstanceKey.h"
@@ -24,7 +23,6 @@ constexpr auto WorkerWait = std::chrono::seconds(2);
 } // namespace
 
 int main(int argc, char** argv) {
-    curl_global_init(CURL_GLOBAL_DEFAULT);
     QApplication app(argc, argv);
     QApplication::setApplicationName(ProgramName);
     // Closing the window may only send it to the tray; the owner form ends the program.
@@ -68,6 +66,6 @@ int main(int argc, char** argv) {
             std::quick_exit(code);
         }
     }
-    curl_global_cleanup();
+    TCurlLibrary::Cleanup();
     return code;
 }

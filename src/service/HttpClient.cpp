@@ -5,7 +5,7 @@
 
 #include <QLoggingCategory>
 
-#include <curl/curl.h>
+#include "CurlLibrary.h"
 
 namespace {
 Q_LOGGING_CATEGORY(lcHttp, "quorbel.http", QtWarningMsg)
@@ -48,25 +48,30 @@ size_t ReadHeader(char* data, size_t size, size_t count, void* user) {
     return bytes;
 }
 
+// Only reached once a request has loaded the library.
+const TCurlLibrary& Curl() {
+    return *TCurlLibrary::Get();
+}
+
 struct TEasyDeleter {
-    void operator()(CURL* easy) const { curl_easy_cleanup(easy); }
+    void operator()(CURL* easy) const { Curl().EasyCleanup(easy); }
 };
 struct TMultiDeleter {
-    void operator()(CURLM* multi) const { curl_multi_cleanup(multi); }
+    void operator()(CURLM* multi) const { Curl().MultiCleanup(multi); }
 };
 struct TListDeleter {
-    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+    void operator()(curl_slist* list) const { Curl().SlistFreeAll(list); }
 };
 
 // Keeps the easy handle attached to the multi handle for one transfer.
 class TAttachment final {
 public:
     TAttachment(CURLM* multi, CURL* easy) : Multi(multi), Easy(easy) {
-        Attached = curl_multi_add_handle(Multi, Easy) == CURLM_OK;
+        Attached = Curl().MultiAddHandle(Multi, Easy) == CURLM_OK;
     }
     ~TAttachment() {
         if (Attached)
-            curl_multi_remove_handle(Multi, Easy);
+            Curl().MultiRemoveHandle(Multi, Easy);
     }
     TAttachment(const TAttachment&) = delete;
     TAttachment& operator=(const TAttachment&) = delete;
@@ -112,6 +117,11 @@ THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
     if (stopRequested())
         throw THttpError(THttpErrorKind::Stopped, 0, "stopped");
 
+    const TCurlLibrary* library = TCurlLibrary::Get();
+    if (!library)
+        ThrowTransport(url, "libcurl could not be loaded");
+    const TCurlLibrary& curl = *library;
+
     // Declared before the handles that point at them, so they outlive them.
     TTransfer transfer;
     transfer.Cap = BodyCap;
@@ -119,72 +129,72 @@ THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
     std::unique_ptr<curl_slist, TListDeleter> headerList;
     QByteArray proxyUrl;
 
-    const std::unique_ptr<CURL, TEasyDeleter> easyHandle(curl_easy_init());
-    const std::unique_ptr<CURLM, TMultiDeleter> multiHandle(curl_multi_init());
+    const std::unique_ptr<CURL, TEasyDeleter> easyHandle(curl.EasyInit());
+    const std::unique_ptr<CURLM, TMultiDeleter> multiHandle(curl.MultiInit());
     if (!easyHandle || !multiHandle)
         ThrowTransport(url, "libcurl could not make a handle");
     CURL* easy = easyHandle.get();
 
-    curl_easy_setopt(easy, CURLOPT_URL, url.constData());
+    curl.EasySetopt(easy, CURLOPT_URL, url.constData());
     // Addresses come from replies (icons, short URLs): never let one reach a
     // local file or another protocol.
-    curl_easy_setopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
-    curl_easy_setopt(easy, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutSeconds);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_LIMIT, LowSpeedBytes);
-    curl_easy_setopt(easy, CURLOPT_LOW_SPEED_TIME, LowSpeedSeconds);
-    curl_easy_setopt(easy, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(easy, CURLOPT_WRITEFUNCTION, WriteBody);
-    curl_easy_setopt(easy, CURLOPT_WRITEDATA, &transfer);
-    curl_easy_setopt(easy, CURLOPT_HEADERFUNCTION, ReadHeader);
-    curl_easy_setopt(easy, CURLOPT_HEADERDATA, &transfer);
+    curl.EasySetopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
+    curl.EasySetopt(easy, CURLOPT_NOSIGNAL, 1L);
+    curl.EasySetopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
+    curl.EasySetopt(easy, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutSeconds);
+    curl.EasySetopt(easy, CURLOPT_LOW_SPEED_LIMIT, LowSpeedBytes);
+    curl.EasySetopt(easy, CURLOPT_LOW_SPEED_TIME, LowSpeedSeconds);
+    curl.EasySetopt(easy, CURLOPT_ERRORBUFFER, errorText);
+    curl.EasySetopt(easy, CURLOPT_WRITEFUNCTION, WriteBody);
+    curl.EasySetopt(easy, CURLOPT_WRITEDATA, &transfer);
+    curl.EasySetopt(easy, CURLOPT_HEADERFUNCTION, ReadHeader);
+    curl.EasySetopt(easy, CURLOPT_HEADERDATA, &transfer);
     if (Http10)
-        curl_easy_setopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_0));
+        curl.EasySetopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_0));
     if (Authenticate) {
-        curl_easy_setopt(easy, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
-        curl_easy_setopt(easy, CURLOPT_USERNAME, User.constData());
-        curl_easy_setopt(easy, CURLOPT_PASSWORD, Password.constData());
+        curl.EasySetopt(easy, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
+        curl.EasySetopt(easy, CURLOPT_USERNAME, User.constData());
+        curl.EasySetopt(easy, CURLOPT_PASSWORD, Password.constData());
     }
     if (!UserAgent.isEmpty())
-        curl_easy_setopt(easy, CURLOPT_USERAGENT, UserAgent.constData());
+        curl.EasySetopt(easy, CURLOPT_USERAGENT, UserAgent.constData());
 
     for (const QByteArray& line : Headers) {
-        curl_slist* head = curl_slist_append(headerList.get(), line.constData());
+        curl_slist* head = curl.SlistAppend(headerList.get(), line.constData());
         if (!head)
             ThrowTransport(url, "out of memory for header lines");
         if (!headerList)
             headerList.reset(head);
     }
     if (headerList)
-        curl_easy_setopt(easy, CURLOPT_HTTPHEADER, headerList.get());
+        curl.EasySetopt(easy, CURLOPT_HTTPHEADER, headerList.get());
 
     if (!Proxy.Host.isEmpty()) {
         proxyUrl = Proxy.Host.contains("://") ? Proxy.Host : "http://" + Proxy.Host;
         proxyUrl += ':' + QByteArray::number(Proxy.Port);
     }
     // An empty proxy also keeps libcurl from taking one from the environment.
-    curl_easy_setopt(easy, CURLOPT_PROXY, proxyUrl.constData());
+    curl.EasySetopt(easy, CURLOPT_PROXY, proxyUrl.constData());
     if (!proxyUrl.isEmpty() && !Proxy.User.isEmpty()) {
-        curl_easy_setopt(easy, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
-        curl_easy_setopt(easy, CURLOPT_PROXYUSERNAME, Proxy.User.constData());
-        curl_easy_setopt(easy, CURLOPT_PROXYPASSWORD, Proxy.Password.constData());
+        curl.EasySetopt(easy, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
+        curl.EasySetopt(easy, CURLOPT_PROXYUSERNAME, Proxy.User.constData());
+        curl.EasySetopt(easy, CURLOPT_PROXYPASSWORD, Proxy.Password.constData());
     }
 
     // A declared length over the cap fails before the body comes; a HEAD
     // answer announces the length of a body it never sends.
     if (method != TMethod::Head)
-        curl_easy_setopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(BodyCap));
+        curl.EasySetopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(BodyCap));
     switch (method) {
     case TMethod::Get:
         break;
     case TMethod::Head:
-        curl_easy_setopt(easy, CURLOPT_NOBODY, 1L);
+        curl.EasySetopt(easy, CURLOPT_NOBODY, 1L);
         break;
     case TMethod::Post:
-        curl_easy_setopt(easy, CURLOPT_POST, 1L);
-        curl_easy_setopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body.size()));
-        curl_easy_setopt(easy, CURLOPT_COPYPOSTFIELDS, body.constData());
+        curl.EasySetopt(easy, CURLOPT_POST, 1L);
+        curl.EasySetopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body.size()));
+        curl.EasySetopt(easy, CURLOPT_COPYPOSTFIELDS, body.constData());
         break;
     }
 
@@ -194,19 +204,19 @@ THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
         ThrowTransport(url, "libcurl could not start the transfer");
     int running = 1;
     while (running > 0) {
-        if (curl_multi_perform(multi, &running) != CURLM_OK)
+        if (curl.MultiPerform(multi, &running) != CURLM_OK)
             ThrowTransport(url, "libcurl failed while transferring");
         if (running == 0)
             break;
         if (stopRequested())
             throw THttpError(THttpErrorKind::Stopped, 0, "stopped");
-        if (curl_multi_poll(multi, nullptr, 0, PollMilliseconds, nullptr) != CURLM_OK)
+        if (curl.MultiPoll(multi, nullptr, 0, PollMilliseconds, nullptr) != CURLM_OK)
             ThrowTransport(url, "libcurl failed while waiting");
     }
 
     CURLcode result = CURLE_OK;
     int left = 0;
-    while (const CURLMsg* message = curl_multi_info_read(multi, &left)) {
+    while (const CURLMsg* message = curl.MultiInfoRead(multi, &left)) {
         if (message->msg == CURLMSG_DONE)
             result = message->data.result;
     }
@@ -215,10 +225,10 @@ THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
         throw THttpError(THttpErrorKind::TooLarge, 0, "reply body too large");
     }
     if (result != CURLE_OK)
-        ThrowTransport(url, errorText[0] != '\0' ? errorText : curl_easy_strerror(result));
+        ThrowTransport(url, errorText[0] != '\0' ? errorText : curl.EasyStrerror(result));
 
     long status = 0;
-    curl_easy_getinfo(easy, CURLINFO_RESPONSE_CODE, &status);
+    curl.EasyGetinfo(easy, CURLINFO_RESPONSE_CODE, &status);
     if (status < 200 || status > 299) {
         qCDebug(lcHttp) << url << "status" << status;
         throw THttpError(THttpErrorKind::Status, status, "HTTP status " + std::to_string(status),

@@ -52,6 +52,7 @@ namespace {
 Q_LOGGING_CATEGORY(lcStartup, "quorbel.startup", QtWarningMsg)
 
 constexpr int BalloonMsecs = 10000;
+constexpr int UnpaintedStartMsecs = 500;
 const QString PlacementSection = QStringLiteral("FormMain");
 const QByteArray BlankPage = "<html><body style=\"margin:0px;padding:0px;\" scroll=\"no\" "
                              "oncontextmenu=\"return false\"></body></html>\r\n";
@@ -134,17 +135,7 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     if (FPrefs->Username.isEmpty() || FPrefs->Password.isEmpty())
         FPrefsCommand->Execute(true); // a first start: the account before anything goes out
 
-    StartTimerSeconds(TimerMain, FPrefs->Interval);
-    StartFriendsFetch(0);
-    StartTimerSeconds(TimerDM, FPrefs->MesInterval);
-    StartRepliesFetch(0);
-
     setWindowTitle(Caption());
-    TTrayIcon& tray = Owner.TrayIconMain();
-    tray.SetImage(0);
-    tray.SetVisible(true);
-    tray.SetToolTip(Caption());
-
     PageControlList->ActivateSheet(TabTimeline);
     FCommands->Action(QStringLiteral("ActionExecuteSort"))->setChecked(FPrefs->EnableSort);
     ApplyTabSettings();
@@ -170,6 +161,23 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
         show();
     if (FPrefs->MinimizeOnCreate)
         showMinimized();
+    // A window that never paints (started minimised or hidden) still starts them.
+    QTimer::singleShot(UnpaintedStartMsecs, this, &TFormMain::StartAfterFirstPaint);
+}
+
+void TFormMain::StartAfterFirstPaint() {
+    if (BackgroundStarted || Closing)
+        return;
+    BackgroundStarted = true;
+    StartTimerSeconds(TimerMain, FPrefs->Interval);
+    StartFriendsFetch(0);
+    StartTimerSeconds(TimerDM, FPrefs->MesInterval);
+    StartRepliesFetch(0);
+
+    TTrayIcon& tray = Owner.TrayIconMain();
+    tray.SetImage(0);
+    tray.SetVisible(true);
+    tray.SetToolTip(Caption());
 }
 
 TFormMain::~TFormMain() {
@@ -571,4 +579,6 @@ void TFormMain::paintEvent(QPaintEvent* event) {
     qCDebug(lcStartup).nospace() << "first paint at "
                                  << std::chrono::steady_clock::now().time_since_epoch().count()
                                  << " ns";
+    // The fetches and the tray icon cost the first paint nothing when they follow it.
+    QTimer::singleShot(0, this, &TFormMain::StartAfterFirstPaint);
 }

@@ -95,6 +95,8 @@ protected:
 private:
     void CreateControls();
     void CreateCommands();
+    // The first fetches, their timers and the tray icon: once, after the first paint.
+    void StartAfterFirstPaint();
     // What the composer, the search tab and the command handlers run of the window.
     TWindowHooks Hooks();
     // Sizes and places the window; returns the stored window state.
@@ -138,4 +140,5 @@ private:
 
     bool Closing = false;
     bool Painted = false;
+    bool BackgroundStarted = false;
 };

@@ -10,7 +10,8 @@
 class QMenu;
 class QSystemTrayIcon;
 
-// The tray icon of the desktop, through QSystemTrayIcon.
+// The tray icon of the desktop, through QSystemTrayIcon, made when first shown:
+// reaching the desktop's tray host is not free.
 class TSystemTrayIcon final : public TTrayIcon {
     Q_OBJECT
 public:
@@ -25,8 +26,11 @@ public:
     void ShowBalloon(const QString& title, const QString& text, int msecs) override;
 
 private:
+    void CreateIcon();
+
     QList<QIcon> Images;
+    QString ToolTip;
     std::unique_ptr<QMenu> Menu;
     std::unique_ptr<QSystemTrayIcon> Icon; // after Menu: goes first
-    int ImageIndex = -1;
+    int ImageIndex = 0;
 };

@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <curl/curl.h>
+#include "CurlLibrary.h"
 
 namespace {
-// libcurl is set up once per process, as main() does in the program.
+// libcurl is set up by the first request; its end is undone once per process,
+// as main() does in the program.
 class TCurlEnvironment final : public testing::Environment {
 public:
-    void SetUp() override { curl_global_init(CURL_GLOBAL_DEFAULT); }
-    void TearDown() override { curl_global_cleanup(); }
+    void TearDown() override { TCurlLibrary::Cleanup(); }
 };
 
 testing::Environment* const CurlEnvironment =

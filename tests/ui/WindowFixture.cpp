@@ -38,6 +38,8 @@ void TWindowFixture::Open(const QString& iniText, bool trayAvailable) {
         std::make_unique<TRecordingSound>(Played));
     FormMain->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(FormMain.get()));
+    // The tray icon appears with the first fetches, once the window has painted.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Tray->Visible; }, WaitMsecs));
 }
 
 void TWindowFixture::TearDown() {

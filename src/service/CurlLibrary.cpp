@@ -1,0 +1,57 @@
+#include "CurlLibrary.h"
+
+#include <atomic>
+#include <optional>
+
+#include <QLibrary>
+
+namespace {
+
+constexpr int CurlMajorVersion = 4;
+
+std::atomic<const TCurlLibrary*> Loaded{nullptr};
+
+template <typename TFunction>
+bool Resolve(QLibrary& library, const char* name, TFunction& function) {
+    function = reinterpret_cast<TFunction>(library.resolve(name));
+    return function != nullptr;
+}
+
+std::optional<TCurlLibrary> Load() {
+    QLibrary library(QStringLiteral("curl"), CurlMajorVersion);
+    TCurlLibrary curl;
+    const bool resolved = Resolve(library, "curl_easy_init", curl.EasyInit) &&
+                          Resolve(library, "curl_easy_cleanup", curl.EasyCleanup) &&
+                          Resolve(library, "curl_easy_setopt", curl.EasySetopt) &&
+                          Resolve(library, "curl_easy_getinfo", curl.EasyGetinfo) &&
+                          Resolve(library, "curl_easy_strerror", curl.EasyStrerror) &&
+                          Resolve(library, "curl_multi_init", curl.MultiInit) &&
+                          Resolve(library, "curl_multi_cleanup", curl.MultiCleanup) &&
+                          Resolve(library, "curl_multi_add_handle", curl.MultiAddHandle) &&
+                          Resolve(library, "curl_multi_remove_handle", curl.MultiRemoveHandle) &&
+                          Resolve(library, "curl_multi_perform", curl.MultiPerform) &&
+                          Resolve(library, "curl_multi_poll", curl.MultiPoll) &&
+                          Resolve(library, "curl_multi_info_read", curl.MultiInfoRead) &&
+                          Resolve(library, "curl_slist_append", curl.SlistAppend) &&
+                          Resolve(library, "curl_slist_free_all", curl.SlistFreeAll) &&
+                          Resolve(library, "curl_global_init", curl.GlobalInit) &&
+                          Resolve(library, "curl_global_cleanup", curl.GlobalCleanup);
+    if (!resolved || curl.GlobalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+        return std::nullopt;
+    return curl;
+}
+
+} // namespace
+
+const TCurlLibrary* TCurlLibrary::Get() {
+    static const std::optional<TCurlLibrary> curl = Load();
+    if (!curl)
+        return nullptr;
+    Loaded.store(&*curl);
+    return &*curl;
+}
+
+void TCurlLibrary::Cleanup() {
+    if (const TCurlLibrary* curl = Loaded.exchange(nullptr))
+        curl->GlobalCleanup();
+}
