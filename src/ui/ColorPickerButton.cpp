@@ -78,6 +78,7 @@ TColorPickerButton::TColorPickerButton(QWidget* parent)
         auto* swatch = new QToolButton(grid);
         swatch->setObjectName(ColorToText(color));
         swatch->setToolTip(QString::fromUtf8(Palette[k].Name));
+        swatch->setAccessibleName(swatch->toolTip());
         swatch->setAutoRaise(true);
         swatch->setCheckable(true);
         swatch->setIconSize(SwatchSize);

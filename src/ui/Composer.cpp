@@ -61,6 +61,7 @@ TComposer::TComposer(TFormMain& form, TWindowHooks hooks, QWidget* parent)
     ButtonUpdate->setGeometry(297, 24, 45, 21);
     ButtonUpdate->setFocusPolicy(Qt::TabFocus);
 
+    FEditStatus->setAccessibleName(QStringLiteral("ヒトコトの入力"));
     connect(FEditStatus, &QLineEdit::textChanged, this, &TComposer::EditStatusChange);
     connect(ButtonUpdate, &QPushButton::clicked, this, &TComposer::ButtonUpdateClick);
 }

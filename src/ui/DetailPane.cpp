@@ -35,6 +35,8 @@ TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
     icon->addStretch();
 
     EditName->setObjectName(QStringLiteral("EditName"));
+    EditName->setAccessibleName(QStringLiteral("ユーザ"));
+    RichEditText->setAccessibleName(QStringLiteral("ヒトコト"));
     EditName->setReadOnly(true);
     EditName->setFrame(false);
     QFont bold = EditName->font();

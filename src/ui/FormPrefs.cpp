@@ -158,7 +158,11 @@ QComboBox* MakeCombo(const QString& name, const QStringList& items) {
     return combo;
 }
 
+// A leading label names the control after it, for Alt+key and for screen readers.
 QHBoxLayout* Row(std::initializer_list<QWidget*> widgets) {
+    auto* label = qobject_cast<QLabel*>(*widgets.begin());
+    if (label && widgets.size() > 1)
+        label->setBuddy(*std::next(widgets.begin()));
     auto* row = new QHBoxLayout;
     for (QWidget* widget : widgets)
         row->addWidget(widget);
@@ -429,6 +433,9 @@ QWidget* TFormPrefs::BuildDisplayPage() {
         const TColorBinding& binding = ColorBindings[k];
         auto* picker = new TColorPickerButton;
         picker->setObjectName(QString::fromLatin1(binding.Name));
+        picker->setAccessibleName(
+            QString::fromUtf8(ColorRowCaptions[k / 2]) +
+            (k % 2 == 0 ? QStringLiteral("の背景色") : QStringLiteral("の文字色")));
         // "標準" gives back the colour a fresh installation uses.
         picker->SetDefaultColor(defaults.*binding.Field);
         ColorPickers.insert(picker->objectName(), picker);
@@ -476,7 +483,7 @@ QWidget* TFormPrefs::BuildNGWordPage() {
                                QString()};
     auto* group = new QGroupBox(QStringLiteral("NGワード"));
     auto* layout = new QVBoxLayout(group);
-    layout->addWidget(BuildListPage(names, 0, NGWordPage));
+    layout->addWidget(BuildListPage(names, 0, NGWordPage, QStringLiteral("NGワード")));
     layout->addWidget(MakeNote(QStringLiteral("この設定は次回取得時に有効です")));
     return Page(QStringLiteral("TabSheetNGWord"), {group});
 }
@@ -485,15 +492,18 @@ QWidget* TFormPrefs::BuildNumberedPages(const TListPageNames& names,
                                         std::array<TListPage, NumberedTabCount>& pages) {
     auto* inner = new QTabWidget;
     inner->setObjectName(names.PageControl);
-    for (int i = 0; i < NumberedTabCount; ++i)
-        inner->addTab(BuildListPage(names, i, pages[i]), names.PageCaption + NumberSuffix(i));
+    for (int i = 0; i < NumberedTabCount; ++i) {
+        const QString caption = names.PageCaption + NumberSuffix(i);
+        inner->addTab(BuildListPage(names, i, pages[i], caption), caption);
+    }
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(inner);
     return page;
 }
 
-QWidget* TFormPrefs::BuildListPage(const TListPageNames& names, int i, TListPage& page) {
+QWidget* TFormPrefs::BuildListPage(const TListPageNames& names, int i, TListPage& page,
+                                   const QString& caption) {
     const QString suffix = IndexSuffix(i);
     auto* widget = new QWidget;
     auto* layout = new QVBoxLayout(widget);
@@ -503,8 +513,10 @@ QWidget* TFormPrefs::BuildListPage(const TListPageNames& names, int i, TListPage
     }
     page.List = new QListWidget;
     page.List->setObjectName(names.List + suffix);
+    page.List->setAccessibleName(caption);
     layout->addWidget(page.List);
     page.Entry = MakeEdit(names.Entry + suffix);
+    page.Entry->setAccessibleName(caption + QStringLiteral("に追加する項目"));
     page.Add = new QPushButton(QStringLiteral("追加"));
     page.Add->setObjectName(names.Add + suffix);
     page.Del = new QPushButton(QStringLiteral("削除"));
@@ -532,6 +544,7 @@ QWidget* TFormPrefs::BuildTabsPage() {
     auto* shownLayout = new QVBoxLayout(shown);
     CheckListBoxTabs = new TTabOrderList;
     CheckListBoxTabs->setObjectName(QStringLiteral("CheckListBoxTabs"));
+    CheckListBoxTabs->setAccessibleName(QStringLiteral("表示するタブと並び順"));
     shownLayout->addWidget(CheckListBoxTabs);
     shownLayout->addWidget(
         MakeNote(QStringLiteral("項目をドラッグ＆ドロップして並べ替えができます")));

@@ -87,7 +87,9 @@ private:
     QWidget* BuildNumberedPages(const TListPageNames& names,
                                 std::array<TListPage, NumberedTabCount>& pages);
     QWidget* BuildTabsPage();
-    QWidget* BuildListPage(const TListPageNames& names, int i, TListPage& page);
+    // caption: what a screen reader calls the page's list.
+    QWidget* BuildListPage(const TListPageNames& names, int i, TListPage& page,
+                           const QString& caption);
     // The check box of a bound setting, captioned and registered in Checks.
     QCheckBox* MakeCheck(const QString& name);
     QSpinBox* MakeSpin(const QString& name, int minimum, int maximum);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include <QAbstractItemView>
 #include <QTabBar>
 
 #include "Pictures.h"
@@ -35,6 +36,7 @@ void TPageControlList::AddSheet(int j, QWidget* content, const QString& caption)
     content->setObjectName(TabSheetNames[size_t(j)]);
     Sheets[size_t(j)] = content;
     Captions[size_t(j)] = caption;
+    NameList(j);
     ShownPictures[size_t(j)] = -1;
     addTab(content, QString());
     UpdateTab(j);
@@ -51,6 +53,7 @@ void TPageControlList::ActivateSheet(int j) {
 
 void TPageControlList::SetCaption(int j, const QString& caption) {
     Captions[size_t(j)] = caption;
+    NameList(j);
     UpdateTab(j);
 }
 
@@ -107,4 +110,13 @@ void TPageControlList::UpdateTab(int j) {
         return;
     ShownPictures[size_t(j)] = picture;
     setTabIcon(index, picture >= 0 ? Pictures.at(picture) : QIcon());
+}
+
+void TPageControlList::NameList(int j) {
+    QWidget* sheet = Sheets[size_t(j)];
+    auto* list = qobject_cast<QAbstractItemView*>(sheet);
+    if (!list)
+        list = sheet->findChild<QAbstractItemView*>();
+    if (list)
+        list->setAccessibleName(Captions[size_t(j)]);
 }

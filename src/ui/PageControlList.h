@@ -47,6 +47,8 @@ signals:
 
 private:
     void UpdateTab(int j);
+    // A screen reader announces a sheet's list by the caption of its tab.
+    void NameList(int j);
 
     std::array<QWidget*, TabCount> Sheets{};
     std::array<QString, TabCount> Captions;

@@ -33,6 +33,7 @@ TSearchSheet::TSearchSheet(TFormMain& form, TWindowHooks hooks, TStatusListView*
     ButtonSearch->setObjectName(QStringLiteral("ButtonSearch"));
     ButtonSearch->setGeometry(248, 4, 75, 21);
     ButtonSearch->setEnabled(false);
+    FEditSearch->setAccessibleName(QStringLiteral("検索する言葉"));
     connect(FEditSearch, &QLineEdit::textChanged, this,
             [this](const QString& text) { ButtonSearch->setEnabled(!text.isEmpty()); });
     connect(ButtonSearch, &QPushButton::clicked, this, &TSearchSheet::ButtonSearchClick);
