@@ -3,22 +3,25 @@
 #include <atomic>
 #include <optional>
 
-#include <QLibrary>
+#include <dlfcn.h>
 
 namespace {
 
-constexpr int CurlMajorVersion = 4;
+constexpr const char* CurlSoname = "libcurl.so.4";
 
 std::atomic<const TCurlLibrary*> Loaded{nullptr};
 
 template <typename TFunction>
-bool Resolve(QLibrary& library, const char* name, TFunction& function) {
-    function = reinterpret_cast<TFunction>(library.resolve(name));
+bool Resolve(void* library, const char* name, TFunction& function) {
+    function = reinterpret_cast<TFunction>(dlsym(library, name));
     return function != nullptr;
 }
 
 std::optional<TCurlLibrary> Load() {
-    QLibrary library(QStringLiteral("curl"), CurlMajorVersion);
+    // Kept loaded for the life of the program.
+    void* library = dlopen(CurlSoname, RTLD_NOW | RTLD_LOCAL);
+    if (!library)
+        return std::nullopt;
     TCurlLibrary curl;
     const bool resolved = Resolve(library, "curl_easy_init", curl.EasyInit) &&
                           Resolve(library, "curl_easy_cleanup", curl.EasyCleanup) &&

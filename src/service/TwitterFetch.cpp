@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QSet>
 
+#include "MbText.h"
 #include "RowIcon.h"
 #include "TimeUtil.h"
 #include "Urls.h"
@@ -81,7 +82,7 @@ void TTwitterFetch::ExpandShortURL(TFriendItem& status, const QByteArray& url) c
         if (error.Kind != THttpErrorKind::Status)
             throw;
         if (error.Status == 301 && !error.Location.isEmpty())
-            status.Text = QString::fromUtf8(status.Text.toUtf8().replace(url, error.Location));
+            status.Text = Utf8ToString(status.Text.toUtf8().replace(url, error.Location));
     }
 }
 

@@ -1,8 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
-#include <QProcess>
+#include <memory>
 
+#include "ChildProcess.h"
 #include "QuorbelVersion.h"
 #include "TestPaths.h"
 #include "TwitterFriends.h"
@@ -19,24 +20,22 @@ protected:
         const QString program = BuildPath(QStringLiteral("wassrd"));
         if (!QFileInfo::exists(program))
             GTEST_SKIP() << "wassrd is not built";
-        Process.start(program, {QStringLiteral("--port"), QStringLiteral("0"),
-                                QStringLiteral("--user"), QStringLiteral("demo"),
-                                QStringLiteral("--password"), QStringLiteral("demo")});
-        ASSERT_TRUE(Process.waitForReadyRead(10000));
-        const QString base =
-            QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(Process.readLine().trimmed());
+        Process = std::make_unique<TChildProcess>(
+            program, QStringList{QStringLiteral("--port"), QStringLiteral("0"),
+                                 QStringLiteral("--user"), QStringLiteral("demo"),
+                                 QStringLiteral("--password"), QStringLiteral("demo")});
+        const QByteArray port = Process->ReadLine(10000);
+        ASSERT_FALSE(port.isEmpty());
+        const QString base = QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(port);
         Settings.Username = Settings.Password = QStringLiteral("demo");
         Settings.ApiURL = Settings.TwitterApiURL = Settings.MakerURL = base;
         Settings.ShortURLPrefix = base + QStringLiteral("/s/");
         Settings.EnableConvertTinyURL = true;
         Settings.EnableDisplayIcon = true;
     }
-    void TearDown() override {
-        Process.terminate();
-        Process.waitForFinished(5000);
-    }
+    void TearDown() override { Process.reset(); }
 
-    QProcess Process;
+    std::unique_ptr<TChildProcess> Process;
     TRequestSettings Settings;
 };
 

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 #include "MessageBoxes.h"
-#include "UrlOpener.h"
+#include "RecordingOpener.h"
 #include "WassrdServer.h"
 #include "WindowFixture.h"
 
@@ -42,20 +42,6 @@ private:
 };
 
 // A browser that records the addresses it is handed.
-class TRecordingOpener final : public TUrlOpener {
-public:
-    explicit TRecordingOpener(QStringList& opened) : Opened(opened) {}
-
-protected:
-    bool Launch(const QUrl& url) override {
-        Opened.append(url.toString());
-        return true;
-    }
-
-private:
-    QStringList& Opened;
-};
-
 // The main window against a quiet wassrd whose timeline holds the statuses the
 // test posted before opening, with recording message boxes, browser and beep.
 class TComposeFixture : public TWindowFixture {

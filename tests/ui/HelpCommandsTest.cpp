@@ -9,26 +9,11 @@
 #include "FormAbout.h"
 #include "ModalDriver.h"
 #include "QuorbelPrefs.h"
-#include "UrlOpener.h"
+#include "RecordingOpener.h"
 #include "WassrdServer.h"
 #include "WindowFixture.h"
 
 namespace {
-
-// Records the addresses the window would hand to the browser.
-class TRecordingOpener final : public TUrlOpener {
-public:
-    explicit TRecordingOpener(QStringList& opened) : Opened(opened) {}
-
-protected:
-    bool Launch(const QUrl& url) override {
-        Opened << url.toString();
-        return true;
-    }
-
-private:
-    QStringList& Opened;
-};
 
 const QString CheckUpdate = QStringLiteral("ActionHelpCheckUpdate");
 

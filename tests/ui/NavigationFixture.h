@@ -4,9 +4,8 @@
 
 #include <QAction>
 #include <QStringList>
-#include <QUrl>
 
-#include "UrlOpener.h"
+#include "RecordingOpener.h"
 #include "WindowFixture.h"
 
 class TStatusListView;
@@ -21,21 +20,6 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 void DoubleClick(QWidget* widget, QPoint pos);
 // A right click that asks for the context menu, as the window system does.
 void RightClick(QWidget* widget, QPoint pos);
-
-// Records the addresses the window would hand to the browser.
-class TRecordingOpener final : public TUrlOpener {
-public:
-    explicit TRecordingOpener(QStringList& opened) : Opened(opened) {}
-
-protected:
-    bool Launch(const QUrl& url) override {
-        Opened << url.toString();
-        return true;
-    }
-
-private:
-    QStringList& Opened;
-};
 
 // The window over an account whose servers refuse at once, holding the six
 // statuses of ui/navigation_timeline.json in its timeline (newest first):

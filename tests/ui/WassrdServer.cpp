@@ -7,19 +7,15 @@
 
 #include "TestPaths.h"
 
-TWassrdServer::TWassrdServer(const QStringList& args) {
-    Process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    Process.start(BuildPath(QStringLiteral("wassrd")), QStringList{"--rate", "0"} + args);
-    while (!Process.canReadLine() && Process.waitForReadyRead(10000)) {
-    }
-    FPort = Process.readLine().trimmed().toInt();
-}
+namespace {
+constexpr int StartMsecs = 10000;
+} // namespace
 
-TWassrdServer::~TWassrdServer() {
-    Process.terminate();
-    if (!Process.waitForFinished(5000))
-        Process.kill();
-}
+TWassrdServer::TWassrdServer(const QStringList& args)
+    : Process(BuildPath(QStringLiteral("wassrd")), QStringList{"--rate", "0"} + args),
+      FPort(Process.ReadLine(StartMsecs).toInt()) {}
+
+TWassrdServer::~TWassrdServer() = default;
 
 QString TWassrdServer::IniLines(const QString& account) const {
     return QStringLiteral("[Account]\nUsername=demo\nPassword=demo\n%1"

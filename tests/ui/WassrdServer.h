@@ -3,9 +3,10 @@
 #include <string>
 
 #include <QJsonArray>
-#include <QProcess>
 #include <QString>
 #include <QStringList>
+
+#include "ChildProcess.h"
 
 // A running build/wassrd on a free loopback port, quiet unless told to make
 // news (--rate 0).
@@ -26,6 +27,6 @@ public:
     QJsonArray Requests() const;
 
 private:
-    QProcess Process;
+    TChildProcess Process;
     int FPort = 0;
 };

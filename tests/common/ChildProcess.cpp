@@ -1,0 +1,82 @@
+#include "ChildProcess.h"
+
+#include <chrono>
+#include <csignal>
+#include <thread>
+#include <vector>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+constexpr auto EndWait = std::chrono::seconds(5);
+constexpr auto EndStep = std::chrono::milliseconds(10);
+} // namespace
+
+TChildProcess::TChildProcess(const QString& program, const QStringList& args) {
+    int pipeEnds[2];
+    if (pipe2(pipeEnds, O_CLOEXEC) != 0)
+        return;
+    // Everything the child needs is made before the fork: after it, only exec.
+    std::vector<QByteArray> words{program.toLocal8Bit()};
+    for (const QString& arg : args)
+        words.push_back(arg.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+
+    Pid = fork();
+    if (Pid == 0) {
+        dup2(pipeEnds[1], STDOUT_FILENO);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    close(pipeEnds[1]);
+    Output = pipeEnds[0];
+    if (Pid < 0) {
+        close(Output);
+        Output = -1;
+    }
+}
+
+TChildProcess::~TChildProcess() {
+    if (Output >= 0)
+        close(Output);
+    if (Pid <= 0)
+        return;
+    kill(Pid, SIGTERM);
+    const auto deadline = std::chrono::steady_clock::now() + EndWait;
+    while (waitpid(Pid, nullptr, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(Pid, SIGKILL);
+            waitpid(Pid, nullptr, 0);
+            return;
+        }
+        std::this_thread::sleep_for(EndStep);
+    }
+}
+
+QByteArray TChildProcess::ReadLine(int msecs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(msecs);
+    while (!Buffer.contains('\n') && Output >= 0) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
+        pollfd ready{Output, POLLIN, 0};
+        if (left.count() <= 0 || poll(&ready, 1, int(left.count())) <= 0)
+            return {};
+        char chunk[256];
+        const ssize_t got = read(Output, chunk, sizeof chunk);
+        if (got <= 0)
+            return {};
+        Buffer.append(chunk, got);
+    }
+    const qsizetype end = Buffer.indexOf('\n');
+    if (end < 0)
+        return {};
+    const QByteArray line = Buffer.left(end).trimmed();
+    Buffer.remove(0, end + 1);
+    return line;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <sys/types.h>
+
+// A helper program run beside a test, started with fork and exec: the thread
+// sanitizer follows a plain fork, while QProcess's start leaves it reporting
+// races that are not there for the rest of the run.
+class TChildProcess final {
+public:
+    TChildProcess(const QString& program, const QStringList& args);
+    // Asks the program to end and waits for it; kills it if it does not.
+    ~TChildProcess();
+    TChildProcess(const TChildProcess&) = delete;
+    TChildProcess& operator=(const TChildProcess&) = delete;
+
+    // The next line of its standard output, without the line end; empty when
+    // none came within msecs.
+    QByteArray ReadLine(int msecs);
+
+private:
+    pid_t Pid = -1;
+    int Output = -1;
+    QByteArray Buffer;
+};
