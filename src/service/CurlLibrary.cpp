@@ -9,7 +9,8 @@ namespace {
 
 constexpr const char* CurlSoname = "libcurl.so.4";
 
-std::atomic<const TCurlLibrary*> Loaded{nullptr};
+// Set once the library is set up; Cleanup takes it.
+std::atomic<decltype(&curl_global_cleanup)> PendingCleanup{nullptr};
 
 template <typename TFunction>
 bool Resolve(void* library, const char* name, TFunction& function) {
@@ -36,11 +37,14 @@ std::optional<TCurlLibrary> Load() {
                           Resolve(library, "curl_multi_poll", curl.MultiPoll) &&
                           Resolve(library, "curl_multi_info_read", curl.MultiInfoRead) &&
                           Resolve(library, "curl_slist_append", curl.SlistAppend) &&
-                          Resolve(library, "curl_slist_free_all", curl.SlistFreeAll) &&
-                          Resolve(library, "curl_global_init", curl.GlobalInit) &&
-                          Resolve(library, "curl_global_cleanup", curl.GlobalCleanup);
-    if (!resolved || curl.GlobalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)
+                          Resolve(library, "curl_slist_free_all", curl.SlistFreeAll);
+    decltype(&curl_global_init) globalInit = nullptr;
+    decltype(&curl_global_cleanup) globalCleanup = nullptr;
+    if (!resolved || !Resolve(library, "curl_global_init", globalInit) ||
+        !Resolve(library, "curl_global_cleanup", globalCleanup) ||
+        globalInit(CURL_GLOBAL_DEFAULT) != CURLE_OK)
         return std::nullopt;
+    PendingCleanup.store(globalCleanup);
     return curl;
 }
 
@@ -48,13 +52,10 @@ std::optional<TCurlLibrary> Load() {
 
 const TCurlLibrary* TCurlLibrary::Get() {
     static const std::optional<TCurlLibrary> curl = Load();
-    if (!curl)
-        return nullptr;
-    Loaded.store(&*curl);
-    return &*curl;
+    return curl ? &*curl : nullptr;
 }
 
 void TCurlLibrary::Cleanup() {
-    if (const TCurlLibrary* curl = Loaded.exchange(nullptr))
-        curl->GlobalCleanup();
+    if (const auto globalCleanup = PendingCleanup.exchange(nullptr))
+        globalCleanup();
 }

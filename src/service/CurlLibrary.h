@@ -20,8 +20,6 @@ struct TCurlLibrary {
     decltype(&curl_multi_info_read) MultiInfoRead = nullptr;
     decltype(&curl_slist_append) SlistAppend = nullptr;
     decltype(&curl_slist_free_all) SlistFreeAll = nullptr;
-    decltype(&curl_global_init) GlobalInit = nullptr;
-    decltype(&curl_global_cleanup) GlobalCleanup = nullptr;
 
     // The library, loaded and initialised once by whichever thread asks first;
     // nullptr when it cannot be loaded.
