@@ -12,7 +12,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include "CurlLibrary.h"
 #include <httplib.h>
 
 #include "TwitterFriends.h"
@@ -142,12 +141,3 @@ void BM_StopStuckWorker(benchmark::State& state) {
 }
 BENCHMARK(BM_StopStuckWorker)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    TCurlLibrary::Cleanup();
-    return 0;
-}

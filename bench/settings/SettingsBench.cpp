@@ -1,6 +1,5 @@
 #include <benchmark/benchmark.h>
 
-#include <QCoreApplication>
 #include <QTemporaryDir>
 
 #include "QuorbelPrefs.h"
@@ -90,11 +89,3 @@ void SaveAllChanged(benchmark::State& state) {
 BENCHMARK(SaveAllChanged)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

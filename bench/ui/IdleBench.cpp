@@ -7,7 +7,6 @@
 #include <benchmark/benchmark.h>
 
 #include <QAbstractEventDispatcher>
-#include <QApplication>
 #include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
@@ -94,11 +93,3 @@ void BM_IdleWithRows(benchmark::State& state) {
 BENCHMARK(BM_IdleWithRows)->Arg(60)->Iterations(1)->UseManualTime()->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
