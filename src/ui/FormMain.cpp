@@ -115,6 +115,10 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     Owner.SetMainForm(this);
     CreateControls();
     CreateCommands();
+    // The first paint shows the timeline; the search tab's parts take part in
+    // the commands. The other lists follow the first paint.
+    ListView(TabTimeline);
+    ListView(TabSearch);
     FPrefsCommand = new TPrefsCommand(*this, {*PageControlList, *PanelDetail, *TimerMain, *TimerDM,
                                               Owner.TrayIconMain(), Files.Folder});
     connect(FCommands->Create(QStringLiteral("ActionExecutePrefs")), &QAction::triggered,
@@ -169,6 +173,8 @@ void TFormMain::StartAfterFirstPaint() {
     if (BackgroundStarted || Closing)
         return;
     BackgroundStarted = true;
+    for (int j = 0; j < TabCount; ++j)
+        ListView(j);
     StartTimerSeconds(TimerMain, FPrefs->Interval);
     StartFriendsFetch(0);
     StartTimerSeconds(TimerDM, FPrefs->MesInterval);
@@ -208,18 +214,8 @@ void TFormMain::CreateControls() {
     listLayout->setContentsMargins(0, 0, 0, 0);
     listLayout->addWidget(PageControlList);
     listLayout->addWidget(PanelVersionUp);
-    for (int j = 0; j < TabCount; ++j) {
-        auto* view = new TStatusListView(ListViewNames[size_t(j)], &FLists->List(j));
-        view->setItemDelegate(new TStatusRowDelegate(view, *FPrefs, ImageListStatus, ImageListHit));
-        connect(view, &TStatusListView::SelectItem, this, [this, view](int row, bool selected) {
-            ListViewFriendsSelectItem(view, row, selected);
-        });
-        ListViews[size_t(j)] = view;
-        QWidget* sheet = view;
-        if (j == TabSearch)
-            sheet = SearchSheet = new TSearchSheet(*this, Hooks(), view);
-        PageControlList->AddSheet(j, sheet, InitialCaption(j));
-    }
+    for (int j = 0; j < TabCount; ++j)
+        PageControlList->SetCaption(j, InitialCaption(j));
     PageControlList->SetSheetVisible(TabMessage, false);
     layout->addWidget(SplitterMain);
     auto* central = new QWidget(this);
@@ -261,6 +257,29 @@ void TFormMain::CreateCommands() {
     Navigation = new TListNavigation(*this, *PageControlList, *PanelDetail, *Menus);
 }
 
+TStatusListView* TFormMain::ListView(int j) {
+    TStatusListView*& view = ListViews.at(size_t(j));
+    if (!view)
+        view = CreateListView(j);
+    return view;
+}
+
+TStatusListView* TFormMain::CreateListView(int j) {
+    auto* view = new TStatusListView(ListViewNames[size_t(j)], &FLists->List(j));
+    view->setItemDelegate(new TStatusRowDelegate(view, *FPrefs, ImageListStatus, ImageListHit));
+    connect(view, &TStatusListView::SelectItem, this, [this, view](int row, bool selected) {
+        ListViewFriendsSelectItem(view, row, selected);
+    });
+    ApplyListFont(*view);
+    view->setColumnWidth(0, FPrefs->IDWidth);
+    Navigation->AttachList(view);
+    QWidget* content = view;
+    if (j == TabSearch)
+        content = SearchSheet = new TSearchSheet(*this, Hooks(), view);
+    PageControlList->FillSheet(j, content);
+    return view;
+}
+
 int TFormMain::LoadPlacement() {
     TFormPlacement placement;
     FPrefs->LoadFormPlacement(placement, PlacementSection);
@@ -295,7 +314,7 @@ TWindowHooks TFormMain::Hooks() {
             [this] { PageControlListChange(); }};
 }
 
-TStatusListView* TFormMain::ActiveListView() const {
+TStatusListView* TFormMain::ActiveListView() {
     const int j = PageControlList->ActiveSheet();
     return j >= 0 ? ListView(j) : nullptr;
 }
@@ -407,14 +426,9 @@ void TFormMain::TimerDMTimer() {
 
 void TFormMain::ApplyListFont() {
     const TFontDesc& listFont = FPrefs->ListFont;
-    const QFont font = ToQFont(listFont);
     for (TStatusListView* view : ListViews) {
-        view->setFont(font);
-        QPalette palette = view->palette();
-        if (const QColor color = ToQColor(listFont.Color, palette); color.isValid()) {
-            palette.setColor(QPalette::Text, color);
-            view->setPalette(palette);
-        }
+        if (view)
+            ApplyListFont(*view);
     }
     // The detail pane and the input line take the face alone: their sizes stay.
     PanelDetail->SetFontFace(listFont.Name);
@@ -424,6 +438,16 @@ void TFormMain::ApplyListFont() {
             face.setFamily(listFont.Name);
             control->setFont(face);
         }
+    }
+}
+
+void TFormMain::ApplyListFont(TStatusListView& view) const {
+    const TFontDesc& listFont = FPrefs->ListFont;
+    view.setFont(ToQFont(listFont));
+    QPalette palette = view.palette();
+    if (const QColor color = ToQColor(listFont.Color, palette); color.isValid()) {
+        palette.setColor(QPalette::Text, color);
+        view.setPalette(palette);
     }
 }
 
@@ -442,8 +466,10 @@ void TFormMain::ApplyPanelLayout() {
 }
 
 void TFormMain::ApplyIDColumnWidth() {
-    for (TStatusListView* view : ListViews)
-        view->setColumnWidth(0, FPrefs->IDWidth);
+    for (TStatusListView* view : ListViews) {
+        if (view)
+            view->setColumnWidth(0, FPrefs->IDWidth);
+    }
 }
 
 void TFormMain::ApplyTabSettings() {

@@ -51,9 +51,11 @@ public:
     TQuorbelPrefs& Prefs() { return *FPrefs; }
     TStatusLists& Lists() { return *FLists; }
     TCommandSet& Commands() { return *FCommands; }
-    TStatusListView* ListView(int j) const { return ListViews.at(size_t(j)); }
+    // The list of tab j; those of the tabs not shown at start are made when
+    // first asked for, and all of them after the first paint.
+    TStatusListView* ListView(int j);
     // The list of the active tab; null when no tab is active.
-    TStatusListView* ActiveListView() const;
+    TStatusListView* ActiveListView();
     // "Quorbel Ver0.52", after the user name and " - " when ShowUsername is on.
     QString Caption() const;
 
@@ -95,6 +97,8 @@ protected:
 private:
     void CreateControls();
     void CreateCommands();
+    TStatusListView* CreateListView(int j);
+    void ApplyListFont(TStatusListView& view) const;
     // The first fetches, their timers and the tray icon: once, after the first paint.
     void StartAfterFirstPaint();
     // What the composer, the search tab and the command handlers run of the window.

@@ -105,14 +105,14 @@ TListNavigation::TListNavigation(TFormMain& form, TPageControlList& tabs, TDetai
         if (QWidget* edit = Field(EditStatus, QStringLiteral("EditStatus")))
             edit->setFocus(Qt::ShortcutFocusReason);
     });
-    for (int j = 0; j < TabCount; ++j) {
-        TStatusListView* list = Form.ListView(j);
-        list->installEventFilter(this);
-        list->viewport()->installEventFilter(this);
-        connect(list, &QAbstractItemView::doubleClicked, this,
-                [this, list] { ListViewFriendsDblClick(list); });
-    }
     connect(&Pane, &TDetailPane::ContextMenuRequested, this, &TListNavigation::Popup);
+}
+
+void TListNavigation::AttachList(TStatusListView* list) {
+    list->installEventFilter(this);
+    list->viewport()->installEventFilter(this);
+    connect(list, &QAbstractItemView::doubleClicked, this,
+            [this, list] { ListViewFriendsDblClick(list); });
 }
 
 void TListNavigation::MoveToSheet(int j) {

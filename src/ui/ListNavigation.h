@@ -21,6 +21,9 @@ class TListNavigation final : public QObject {
 public:
     TListNavigation(TFormMain& form, TPageControlList& tabs, TDetailPane& pane, TMainMenus& menus);
 
+    // Takes the keys, clicks and double-clicks of a status list as it is made.
+    void AttachList(TStatusListView* list);
+
     // Makes sheet j the active one, also when its tab is hidden, gives its
     // list the focus and shows its row.
     void MoveToSheet(int j);

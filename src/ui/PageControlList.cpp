@@ -5,6 +5,7 @@
 
 #include <QAbstractItemView>
 #include <QTabBar>
+#include <QVBoxLayout>
 
 #include "Pictures.h"
 
@@ -26,20 +27,25 @@ const QString NewsMark = QStringLiteral("(*)");
 TPageControlList::TPageControlList(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("PageControlList"));
     setIconSize(QSize(TabPictureSize, TabPictureSize));
+    // Captionless: each insertion lays out every tab, which costs little
+    // until they have text to measure.
+    for (int j = 0; j < TabCount; ++j) {
+        auto* sheet = new QWidget;
+        sheet->setObjectName(TabSheetNames[size_t(j)]);
+        (new QVBoxLayout(sheet))->setContentsMargins(0, 0, 0, 0);
+        Sheets[size_t(j)] = sheet;
+        addTab(sheet, QString());
+    }
+    ShownPictures.fill(-1);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
         if (index >= 0)
             emit SheetChanged(TabSheetIndex(widget(index)->objectName()));
     });
 }
 
-void TPageControlList::AddSheet(int j, QWidget* content, const QString& caption) {
-    content->setObjectName(TabSheetNames[size_t(j)]);
-    Sheets[size_t(j)] = content;
-    Captions[size_t(j)] = caption;
+void TPageControlList::FillSheet(int j, QWidget* content) {
+    Sheet(j)->layout()->addWidget(content);
     NameList(j);
-    ShownPictures[size_t(j)] = -1;
-    addTab(content, QString());
-    UpdateTab(j);
 }
 
 int TPageControlList::ActiveSheet() const {
@@ -73,10 +79,8 @@ int TPageControlList::PictureIndex(int j) const {
 
 void TPageControlList::SetPictures(QList<QIcon> pictures) {
     Pictures = std::move(pictures);
-    for (int j = 0; j < TabCount; ++j) {
-        if (Sheets[size_t(j)])
-            UpdateTab(j);
-    }
+    for (int j = 0; j < TabCount; ++j)
+        UpdateTab(j);
 }
 
 void TPageControlList::SetSheetVisible(int j, bool visible) {
@@ -113,10 +117,6 @@ void TPageControlList::UpdateTab(int j) {
 }
 
 void TPageControlList::NameList(int j) {
-    QWidget* sheet = Sheets[size_t(j)];
-    auto* list = qobject_cast<QAbstractItemView*>(sheet);
-    if (!list)
-        list = sheet->findChild<QAbstractItemView*>();
-    if (list)
+    if (auto* list = Sheets[size_t(j)]->findChild<QAbstractItemView*>())
         list->setAccessibleName(Captions[size_t(j)]);
 }

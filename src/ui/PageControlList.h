@@ -14,10 +14,12 @@
 class TPageControlList final : public QTabWidget {
     Q_OBJECT
 public:
+    // The fourteen sheets (TabSheetNames), without captions and empty until
+    // they are filled.
     explicit TPageControlList(QWidget* parent = nullptr);
 
-    // Adds sheet j (TabSheetNames[j]) holding the content; sheets are added in order.
-    void AddSheet(int j, QWidget* content, const QString& caption);
+    // Puts the content on sheet j, once.
+    void FillSheet(int j, QWidget* content);
     QWidget* Sheet(int j) const { return Sheets.at(size_t(j)); }
 
     // Position of the active sheet; -1 when none.

@@ -304,16 +304,21 @@ TEST_F(PrefsCommandTest, TheSearchTabDraggedToTheTopStaysThereAfterARestart) {
 }
 
 TEST_F(PrefsCommandTest, AFontChangeReachesTheListsAndOnlyTheFaceOfTheDetailAndInputLine) {
-    OpenAndSettle(
-        QStringLiteral("[Option]\nListFontName=VL Gothic\nListFontSize=12\nListFontColor=clRed\n"));
+    OpenAndSettle(QStringLiteral("[Option]\nListFontName=VL Gothic\nListFontSize=12\n"
+                                 "ListFontColor=clRed\n[UI]\nIDWidth=140\n"));
     const QStringList faceOnly{QStringLiteral("RichEditText"), QStringLiteral("EditName"),
                                QStringLiteral("LabelDateTime"), QStringLiteral("EditStatus"),
                                QStringLiteral("LabelStatusLength")};
     QList<QFont> fontsBefore;
     for (const QString& name : faceOnly)
         fontsBefore << Find<QWidget>(Main(), name)->font();
-    ASSERT_EQ(12, Main().ListView(TabTimeline)->font().pointSize());
-    ASSERT_EQ(QColor(Qt::red), Main().ListView(TabTimeline)->palette().color(QPalette::Text));
+    // Also the lists made after the first paint.
+    for (int j = 0; j < TabCount; ++j) {
+        const TStatusListView* list = Main().ListView(j);
+        ASSERT_EQ(12, list->font().pointSize()) << j;
+        ASSERT_EQ(QColor(Qt::red), list->palette().color(QPalette::Text)) << j;
+        ASSERT_EQ(140, list->columnWidth(0)) << j;
+    }
 
     ASSERT_TRUE(RunPrefs([&](TFormPrefs& dialog) {
         ShowPage(dialog, QStringLiteral("TabSheetDisp"));
