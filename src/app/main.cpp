@@ -2,8 +2,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <thread>
 
 #include <QApplication>
+
+#include <fontconfig/fontconfig.h>
 
 #include "CurlLibrary.h"
 #include "FormMain.h"
@@ -12,6 +15,7 @@
 #include "LazySoundOutput.h"
 #include "Names.h"
 #include "Pictures.h"
+#include "ProgramStyle.h"
 #include "SingleInstance.h"
 #include "StopSignals.h"
 #include "SystemTrayIcon.h"
@@ -23,7 +27,13 @@ constexpr auto WorkerWait = std::chrono::seconds(2);
 } // namespace
 
 int main(int argc, char** argv) {
+    // Reading the font configuration takes a few milliseconds the first text
+    // would otherwise wait for; it runs while the application connects to the
+    // display.
+    std::thread fontConfig([] { FcInit(); });
     QApplication app(argc, argv);
+    fontConfig.join();
+    QApplication::setStyle(new TProgramStyle);
     QApplication::setApplicationName(ProgramName);
     // Closing the window may only send it to the tray; the owner form ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -268,3 +268,16 @@ QList<QIcon> ProgramIcons() {
         }),
     };
 }
+
+QIcon OverflowPicture(Qt::Orientation bar) {
+    return RenderIcon(16, [bar](QPainter& p) {
+        if (bar == Qt::Vertical) {
+            // Pointing down: the same drawing turned a quarter.
+            p.translate(16, 0);
+            p.rotate(90);
+        }
+        p.setPen(QPen(QColor(0x40, 0x40, 0x40), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        for (const qreal x : {4.0, 8.5})
+            p.drawPolyline(QPolygonF{QPointF(x, 4.5), QPointF(x + 3.5, 8), QPointF(x, 11.5)});
+    });
+}

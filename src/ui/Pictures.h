@@ -24,3 +24,7 @@ QList<QIcon> TabPictures();
 // ImageListIcon: the program icon, with a red "N" badge (news), with an
 // envelope badge.
 QList<QIcon> ProgramIcons();
+
+// The overflow button of a bar too short for its entries: a double chevron
+// pointing along the bar.
+QIcon OverflowPicture(Qt::Orientation bar);
