@@ -1,8 +1,10 @@
 #include "ShortcutText.h"
 
 #include <array>
+#include <utility>
 
 #include <QHash>
+#include <QList>
 #include <QMetaEnum>
 
 namespace {
@@ -47,14 +49,17 @@ bool IsModifierKey(int key) {
 
 // Both directions of the key names, built once from Qt's key enumeration.
 struct TKeyNames {
+    QList<std::pair<int, QString>> Names; // in the order they are looked up
     QHash<int, QString> ByKey;
-    QHash<QString, int> ByName;       // exact spelling
-    QHash<QString, int> ByFoldedName; // first key of each folded spelling
+    QHash<QString, int> ByName; // exact spelling
 
     TKeyNames() {
+        const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
+        Names.reserve(keys.keyCount());
+        ByKey.reserve(keys.keyCount());
+        ByName.reserve(keys.keyCount());
         for (const TKeyName& own : OwnNames)
             Add(own.Key, QString::fromLatin1(own.Name));
-        const QMetaEnum keys = QMetaEnum::fromType<Qt::Key>();
         for (int i = 0; i < keys.keyCount(); ++i) {
             const int key = keys.value(i);
             if (key == Qt::Key_unknown || IsModifierKey(key) || ByKey.contains(key))
@@ -66,17 +71,31 @@ struct TKeyNames {
     }
 
     void Add(int key, const QString& name) {
+        Names.append({key, name});
         ByKey.insert(key, name);
         ByName.insert(name, key);
-        const QString folded = name.toCaseFolded();
-        if (!ByFoldedName.contains(folded))
-            ByFoldedName.insert(folded, key);
     }
 };
 
 const TKeyNames& KeyNames() {
     static const TKeyNames names;
     return names;
+}
+
+// The first key of each case-folded spelling. Only a name written in another
+// case needs it, so it is built on the first such name.
+const QHash<QString, int>& FoldedKeyNames() {
+    static const QHash<QString, int> folded = [] {
+        QHash<QString, int> byFolded;
+        byFolded.reserve(KeyNames().Names.size());
+        for (const auto& [key, name] : KeyNames().Names) {
+            const QString folded = name.toCaseFolded();
+            if (!byFolded.contains(folded))
+                byFolded.insert(folded, key);
+        }
+        return byFolded;
+    }();
+    return folded;
 }
 
 } // namespace
@@ -124,7 +143,7 @@ QKeyCombination ShortcutFromText(const QString& text) {
     const QString name = rest.toString();
     int key = names.ByName.value(name, Qt::Key_unknown);
     if (key == Qt::Key_unknown)
-        key = names.ByFoldedName.value(name.toCaseFolded(), Qt::Key_unknown);
+        key = FoldedKeyNames().value(name.toCaseFolded(), Qt::Key_unknown);
     if (key == Qt::Key_unknown && name.startsWith(UnnamedPrefix, Qt::CaseInsensitive)) {
         bool ok = false;
         const uint code = name.mid(UnnamedPrefix.size()).toUInt(&ok, 16);
