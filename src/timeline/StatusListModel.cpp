@@ -1,8 +1,10 @@
 #include "StatusListModel.h"
 
 #include <algorithm>
+#include <functional>
+#include <utility>
+#include <vector>
 
-#include <QHash>
 
 #include "CompareByDate.h"
 
@@ -62,10 +64,22 @@ int TStatusListModel::InsertRow(int pos, TListRow row) {
         if (!afterPrevious || !beforeNext)
             SortState = TSortState::Unsorted;
     }
-    beginInsertRows({}, pos, pos);
+    // What can fail comes before the views hear of the row.
     auto owned = std::make_unique<TListRow>(std::move(row));
-    TrackState(owned.get(), StateNone);
-    Rows.insert(Rows.begin() + pos, std::move(owned));
+    TListRow* added = owned.get();
+    TrackState(added, StateNone, added->StateIndex);
+    beginInsertRows({}, pos, pos);
+    try {
+        Rows.insert(Rows.begin() + pos, std::move(owned));
+    } catch (...) {
+        // Storage that cannot grow leaves the rows as they were; the views,
+        // told of a row to come, are made to read the list afresh.
+        NewRows.erase(added);
+        endInsertRows();
+        beginResetModel();
+        endResetModel();
+        throw;
+    }
     endInsertRows();
     return pos;
 }
@@ -89,22 +103,38 @@ void TStatusListModel::Sort(bool reverse) {
     if (SortState == wanted)
         return;
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    const QModelIndexList before = persistentIndexList();
-    QList<TListRow*> rowsBefore;
-    rowsBefore.reserve(before.size());
-    for (const QModelIndex& index : before)
-        rowsBefore.append(Rows[size_t(index.row())].get());
+    // The views keep their rows (the selection) as persistent indexes. What
+    // can fail comes before a row moves, and then the layout ends unchanged.
+    QModelIndexList before;
+    QList<const TListRow*> rowsBefore;
+    QModelIndexList after;
+    std::vector<std::pair<const TListRow*, int>> positions;
+    try {
+        before = persistentIndexList();
+        rowsBefore.reserve(before.size());
+        for (const QModelIndex& index : before)
+            rowsBefore.append(Rows[size_t(index.row())].get());
+        after.reserve(before.size());
+        positions.reserve(before.isEmpty() ? 0 : Rows.size());
+    } catch (...) {
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+        throw;
+    }
     std::stable_sort(Rows.begin(), Rows.end(), [reverse](const auto& a, const auto& b) {
         return CompareByDate(a->Item, b->Item, reverse) < 0;
     });
     if (!before.isEmpty()) {
-        QHash<const TListRow*, int> position;
         for (int i = 0; i < Count(); ++i)
-            position.insert(Rows[size_t(i)].get(), i);
-        QModelIndexList after;
-        after.reserve(before.size());
-        for (qsizetype k = 0; k < before.size(); ++k)
-            after.append(index(position.value(rowsBefore[k]), before[k].column()));
+            positions.emplace_back(Rows[size_t(i)].get(), i);
+        const auto byRow = [](const auto& a, const auto& b) {
+            return std::less<const TListRow*>()(a.first, b.first);
+        };
+        std::sort(positions.begin(), positions.end(), byRow);
+        for (qsizetype k = 0; k < before.size(); ++k) {
+            const auto moved = std::lower_bound(positions.begin(), positions.end(),
+                                                std::pair(rowsBefore[k], 0), byRow);
+            after.append(index(moved->second, before[k].column()));
+        }
         changePersistentIndexList(before, after);
     }
     SortState = wanted;
@@ -127,9 +157,8 @@ void TStatusListModel::SetStateIndex(int i, int state) {
     TListRow& row = *Rows[size_t(i)];
     if (row.StateIndex == state)
         return;
-    const int old = row.StateIndex;
+    TrackState(&row, row.StateIndex, state);
     row.StateIndex = state;
-    TrackState(&row, old);
     EmitRowChanged(i);
 }
 
@@ -179,9 +208,9 @@ void TStatusListModel::EmitRowChanged(int i) {
     emit dataChanged(index(i, 0), index(i, ColumnCount - 1));
 }
 
-void TStatusListModel::TrackState(TListRow* row, int oldState) {
-    if (oldState == StateNew && row->StateIndex != StateNew)
-        NewRows.erase(row);
-    else if (row->StateIndex == StateNew)
+void TStatusListModel::TrackState(TListRow* row, int oldState, int newState) {
+    if (newState == StateNew)
         NewRows.insert(row);
+    else if (oldState == StateNew)
+        NewRows.erase(row);
 }

@@ -63,7 +63,9 @@ public:
 
 private:
     void EmitRowChanged(int i);
-    void TrackState(TListRow* row, int oldState);
+    // Keeps NewRows in step with a state change, before the row takes the new
+    // state: adding to the set is what can fail, and then nothing has changed.
+    void TrackState(TListRow* row, int oldState, int newState);
 
     bool OwnsItems;
     std::deque<std::unique_ptr<TListRow>> Rows;

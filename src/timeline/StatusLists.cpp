@@ -100,9 +100,16 @@ TMergeResult TStatusLists::MergeStatuses(const TFriends& friends, const QString&
         if (heart)
             row.StateIndex = StateHeart;
 
+        // Known and in the timeline, or neither: a status known but missing
+        // would be skipped by every later fetch.
         KnownIDs.insert(item->ID, item);
+        try {
+            place(Timeline(), row, prefs.ReverseSort);
+        } catch (...) {
+            KnownIDs.remove(item->ID);
+            throw;
+        }
         owned.release();
-        place(Timeline(), row, prefs.ReverseSort);
         if (replyRow)
             place(List(TabReply), *replyRow, false);
         for (int i = 0; i < NumberedTabCount; ++i) {

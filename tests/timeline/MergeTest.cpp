@@ -1,7 +1,12 @@
+#include <memory>
+#include <new>
+#include <vector>
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemModelTester>
 
+#include "FailingAllocation.h"
 #include "NotifySound.h"
 #include "TimelineFixture.h"
 
@@ -182,6 +187,71 @@ TEST(MergeTest, TrayAndSoundChoices) {
     TTimelineFixture off;
     off.Merge({{1, "a", "x"}});
     EXPECT_FALSE(off.Merge({{2, "a", "y"}}).TrayImage.has_value());
+}
+
+// Counts the changes a list has begun and not yet ended; one left open keeps
+// its views waiting for rows that never come.
+class TOpenChanges final {
+public:
+    explicit TOpenChanges(QAbstractItemModel& model) {
+        const auto begin = [this] { ++Open; };
+        const auto end = [this] { --Open; };
+        using M = QAbstractItemModel;
+        QObject::connect(&model, &M::rowsAboutToBeInserted, &Context, begin);
+        QObject::connect(&model, &M::rowsInserted, &Context, end);
+        QObject::connect(&model, &M::rowsAboutToBeRemoved, &Context, begin);
+        QObject::connect(&model, &M::rowsRemoved, &Context, end);
+        QObject::connect(&model, &M::layoutAboutToBeChanged, &Context, begin);
+        QObject::connect(&model, &M::layoutChanged, &Context, end);
+        QObject::connect(&model, &M::modelAboutToBeReset, &Context, begin);
+        QObject::connect(&model, &M::modelReset, &Context, end);
+    }
+    int Open = 0;
+
+private:
+    QObject Context;
+};
+
+// Memory running out at each allocation of a merge in turn: the failure
+// reaches the caller, every list change begun is ended, and the next fetch of
+// the same page brings in what the failed merge did not, each status once.
+TEST(MergeTest, AMergeThatFailsMidwayKeepsTheListsWholeAndLosesNothing) {
+    const TFriends page = MakeFriends({{9, "b", "花の九", "me"},
+                                       {8, "b", "八"},
+                                       {7, "c", "七"},
+                                       {6, "a", "花の六"},
+                                       {5, "me", "五"}});
+    bool failed = true;
+    for (long n = 1; failed; ++n) {
+        TTimelineFixture f;
+        f.Prefs.EnableSort = true;
+        f.Prefs.FavIDs[0] = {QStringLiteral("b")};
+        f.Prefs.PickupWords[1] = {QStringLiteral("花")};
+        f.Merge({{2, "b", "花の二"}, {1, "a", "一"}});
+        f.Merge({{3, "c", "三"}}); // from here on news is marked
+        std::vector<std::unique_ptr<TOpenChanges>> open;
+        for (int j = 0; j < TabCount; ++j)
+            open.push_back(std::make_unique<TOpenChanges>(f.Lists.List(j)));
+
+        {
+            const TFailingAllocation failure(n);
+            try {
+                f.Lists.MergeStatuses(page, KindTimeline, f.Prefs);
+            } catch (const std::bad_alloc&) {
+            }
+            failed = failure.Failed();
+        }
+        for (int j = 0; j < TabCount; ++j) {
+            ASSERT_EQ(open[size_t(j)]->Open, 0) << "allocation " << n << ", list " << j;
+            const QAbstractItemModelTester whole(
+                &f.Lists.List(j), QAbstractItemModelTester::FailureReportingMode::Fatal);
+        }
+        f.Lists.MergeStatuses(page, KindTimeline, f.Prefs);
+        QList<qint32> ids;
+        for (int i = 0; i < f.Lists.Timeline().Count(); ++i)
+            ids.append(f.Lists.Timeline().ItemAt(i)->ID);
+        ASSERT_EQ(ids, (QList<qint32>{9, 8, 7, 6, 5, 3, 2, 1})) << "allocation " << n;
+    }
 }
 
 } // namespace

@@ -51,10 +51,17 @@ TEST(StatusListModelTest, UnsortedInsertionIsSortedOnDemand) {
     model.AppendRow(TListRow{&a});    // still descending
     model.InsertRow(0, TListRow{&b}); // breaks the order
     EXPECT_EQ(model.ItemAt(0), &b);
+    // A selected row (a persistent index) stays on its status through the sort.
+    const QPersistentModelIndex selected = model.index(2, 1);
     model.Sort(false);
     EXPECT_EQ(model.ItemAt(0), &c);
     EXPECT_EQ(model.ItemAt(1), &b);
     EXPECT_EQ(model.ItemAt(2), &a);
+    EXPECT_EQ(selected.row(), 2);
+    EXPECT_EQ(selected.column(), 1);
+    model.Sort(true);
+    EXPECT_EQ(selected.row(), 0);
+    EXPECT_EQ(model.ItemAt(selected.row()), &a);
 }
 
 TEST(StatusListModelTest, ClearNewMarksTouchesOnlyNewRows) {

@@ -1,12 +1,17 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTimer>
 
+#include "FailingAllocation.h"
+#include "Friends.h"
 #include "Names.h"
 #include "StatusListModel.h"
 #include "StatusListView.h"
+#include "StatusLists.h"
+#include "TestPaths.h"
 #include "WassrdServer.h"
 #include "WindowFixture.h"
 
@@ -167,6 +172,30 @@ TEST_P(FetchFailureTest, ShowsTheOutcomeAndKeepsTheTimerRunning) {
     ASSERT_TRUE(WaitForPanel(QString::fromUtf8(GetParam().Text))) << Panel(0).toStdString();
     EXPECT_TRUE(Main().findChild<QTimer*>(QStringLiteral("TimerMain"))->isActive());
     EXPECT_EQ(rows, List(TabTimeline).Count());
+}
+
+// Memory running out as the merge begins: the timeline's error text, nothing
+// half-added, and the same statuses merge whole the next time.
+TEST_F(FetchCycleTest, AMergeThatFailsShowsTheErrorTextAndTheNextOneBringsTheStatuses) {
+    ASSERT_TRUE(OpenAndSettle(Server.IniLines()));
+    QFile file(TestDataPath(QStringLiteral("model/wassr_public_timeline.json")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    TFriends friends;
+    friends.ParseJSON(file.readAll());
+    ASSERT_GT(friends.Count(), 0);
+    const int rows = List(TabTimeline).Count();
+
+    {
+        const TFailingAllocation failure(1);
+        Main().MergeStatuses(friends, KindTimeline);
+        ASSERT_TRUE(failure.Failed());
+    }
+    EXPECT_EQ(QStringLiteral("フレンド・タイムライン取得エラー"), Panel(0));
+    EXPECT_EQ(rows, List(TabTimeline).Count());
+
+    Main().MergeStatuses(friends, KindTimeline);
+    EXPECT_EQ(TimelineDone.arg(friends.Count()), Panel(0));
+    EXPECT_EQ(rows + friends.Count(), List(TabTimeline).Count());
 }
 
 INSTANTIATE_TEST_SUITE_P(
