@@ -7,6 +7,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,8 +29,14 @@ TChildProcess::TChildProcess(const QString& program, const QStringList& args) {
         argv.push_back(word.data());
     argv.push_back(nullptr);
 
+    const pid_t parent = getpid();
     Pid = fork();
     if (Pid == 0) {
+        // A test that crashes takes the child with it: one left running would
+        // hold the test runner's output open, and the run would wait for it.
+        prctl(PR_SET_PDEATHSIG, SIGTERM);
+        if (getppid() != parent)
+            _exit(127);
         dup2(pipeEnds[1], STDOUT_FILENO);
         execv(argv[0], argv.data());
         _exit(127);
