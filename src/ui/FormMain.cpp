@@ -115,8 +115,8 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     Owner.SetMainForm(this);
     CreateControls();
     CreateCommands();
-    // The first paint shows the timeline; the search tab's parts take part in
-    // the commands. The other lists follow the first paint.
+    // The first paint shows the timeline, and the search commands are wired to
+    // the search tab's parts; the other lists are made after the first paint.
     ListView(TabTimeline);
     ListView(TabSearch);
     FPrefsCommand = new TPrefsCommand(*this, {*PageControlList, *PanelDetail, *TimerMain, *TimerDM,
