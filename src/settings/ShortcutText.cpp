@@ -85,7 +85,7 @@ const TKeyNames& KeyNames() {
 // The first key of each case-folded spelling. Only a name written in another
 // case needs it, so it is built on the first such name.
 const QHash<QString, int>& FoldedKeyNames() {
-    static const QHash<QString, int> folded = [] {
+    static const QHash<QString, int> table = [] {
         QHash<QString, int> byFolded;
         byFolded.reserve(KeyNames().Names.size());
         for (const auto& [key, name] : KeyNames().Names) {
@@ -95,7 +95,7 @@ const QHash<QString, int>& FoldedKeyNames() {
         }
         return byFolded;
     }();
-    return folded;
+    return table;
 }
 
 } // namespace
