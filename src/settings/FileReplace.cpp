@@ -25,6 +25,6 @@ bool AlreadyHolds(const QString& path, const QByteArray& data, bool ownerOnly) {
 void ReplaceFile(const QString& path, const QByteArray& data, bool ownerOnly) {
     if (AlreadyHolds(path, data, ownerOnly))
         return;
-    if (!WriteFileAtomically(path, data, ownerOnly))
-        throw TWriteError(path);
+    if (const auto reason = WriteFileAtomically(path, data, ownerOnly))
+        throw TWriteError(path, *reason);
 }

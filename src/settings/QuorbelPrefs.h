@@ -35,7 +35,7 @@ public:
     // file, section or key leaves the default, a missing list file an empty list.
     void LoadFromIni();
     // Writes every field but Zedadi and the server hosts, and all eleven list
-    // files. Throws TWriteError ("<path> に書き込めません", the settings file's
+    // files. Throws TWriteError ("<path> に書き込めません: <reason>", the settings file's
     // failure first) when a file cannot be written; that file is then left
     // as it was, and the others are written all the same.
     void SaveToIni();

@@ -29,16 +29,25 @@ QString ProgramBasePath() {
     return program.dir().filePath(program.completeBaseName());
 }
 
-bool WriteFileAtomically(const QString& path, const QByteArray& data, bool ownerOnly) {
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& data,
+                                           bool ownerOnly) {
     QSaveFile file(path);
     // Unbuffered, so a short write (full disk, file size limit) shows here:
     // a buffered write only fails in commit's flush, which still renames the
     // truncated file over the old one.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
+        return file.errorString();
     if (ownerOnly && !file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner))
-        return false;
-    if (file.write(data) != data.size())
-        return false;
-    return file.commit();
+        return file.errorString();
+    // A short write reports no error of its own; writing the rest again
+    // either finishes or fails with the reason.
+    for (qint64 written = 0; written < data.size();) {
+        const qint64 count = file.write(data.constData() + written, data.size() - written);
+        if (count <= 0)
+            return file.errorString();
+        written += count;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include <QString>
 #include <QStringList>
 
@@ -13,5 +15,7 @@ QString ProgramFolder();
 QString ProgramBasePath();
 
 // Writes the whole file atomically (temporary file, then rename); an owner-only
-// file when ownerOnly is set. False when anything fails; the old file stays.
-bool WriteFileAtomically(const QString& path, const QByteArray& data, bool ownerOnly = false);
+// file when ownerOnly is set. When anything fails the old file stays and the
+// result is the system's reason (for example "No space left on device").
+std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& data,
+                                           bool ownerOnly = false);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 
 #include <sys/resource.h>
 
@@ -11,6 +13,11 @@
 inline QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The system's words for an error number, as a failed write names its reason.
+inline QString SystemReason(int error) {
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 inline void WriteBytes(const QString& path, const QByteArray& data) {

@@ -146,7 +146,9 @@ TEST_F(IniFileTest, AFailedWriteThrowsAndLeavesTheOldFile) {
         ini.UpdateFile();
         ADD_FAILURE() << "no error raised";
     } catch (const TWriteError& error) {
-        EXPECT_EQ(error.Message(), path + QStringLiteral(" に書き込めません"));
+        EXPECT_EQ(error.Message(),
+                  path + QStringLiteral(" に書き込めません: ") + SystemReason(EFBIG));
+        EXPECT_EQ(error.Reason(), SystemReason(EFBIG));
         EXPECT_EQ(error.Path(), path);
     }
     EXPECT_EQ(ReadBytes(path), old);

@@ -68,7 +68,8 @@ TEST_F(ListFileTest, AFailedWriteThrowsAndLeavesTheOldList) {
         WriteListFile(Path(), {QString(64, QLatin1Char('n'))});
         ADD_FAILURE() << "no error raised";
     } catch (const TWriteError& error) {
-        EXPECT_EQ(error.Message(), Path() + QStringLiteral(" に書き込めません"));
+        EXPECT_EQ(error.Message(),
+                  Path() + QStringLiteral(" に書き込めません: ") + SystemReason(EFBIG));
     }
     EXPECT_EQ(ReadBytes(Path()), QByteArray("old\r\n"));
 }

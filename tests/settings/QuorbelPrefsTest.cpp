@@ -268,7 +268,8 @@ TEST_F(QuorbelPrefsTest, ASaveWhereNothingCanBeWrittenRaisesTheMessage) {
         prefs.SaveToIni();
         ADD_FAILURE() << "no error raised";
     } catch (const TWriteError& error) {
-        EXPECT_EQ(error.Message(), iniPath + QStringLiteral(" に書き込めません"));
+        EXPECT_EQ(error.Message(),
+                  iniPath + QStringLiteral(" に書き込めません: ") + SystemReason(ENOTDIR));
     }
 }
 
@@ -284,7 +285,8 @@ TEST_F(QuorbelPrefsTest, AFailedSaveLeavesTheOldFilesIntact) {
         prefs.SaveToIni();
         ADD_FAILURE() << "no error raised";
     } catch (const TWriteError& error) {
-        EXPECT_EQ(error.Message(), IniPath() + QStringLiteral(" に書き込めません"));
+        EXPECT_EQ(error.Message(),
+                  IniPath() + QStringLiteral(" に書き込めません: ") + SystemReason(EFBIG));
     }
     EXPECT_EQ(ReadBytes(IniPath()), oldIni);
     EXPECT_EQ(ReadBytes(ListBase() + ".ban"), oldNGWords);

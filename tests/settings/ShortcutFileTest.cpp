@@ -119,7 +119,8 @@ TEST_F(ShortcutFileTest, AFailedWriteThrowsTheMessage) {
         WriteShortcutFile(path, DefaultShortcutEntries());
         ADD_FAILURE() << "no error raised";
     } catch (const TWriteError& error) {
-        EXPECT_EQ(error.Message(), path + QStringLiteral(" に書き込めません"));
+        EXPECT_EQ(error.Message(),
+                  path + QStringLiteral(" に書き込めません: ") + SystemReason(ENOTDIR));
     }
 }
 

@@ -1,5 +1,8 @@
 #include "Files.h"
 
+#include <cerrno>
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -28,15 +31,17 @@ TEST(ListFolderEntriesTest, SkipsDotEntriesAndKeepsListOnMissingFolder) {
 TEST(WriteFileAtomicallyTest, ReplacesWholeFileOrNothing) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("a.ini"));
-    ASSERT_TRUE(WriteFileAtomically(path, "old", true));
+    ASSERT_EQ(WriteFileAtomically(path, "old", true), std::nullopt);
     EXPECT_EQ(QFile::permissions(path) & (QFileDevice::ReadGroup | QFileDevice::ReadOther), 0);
-    ASSERT_TRUE(WriteFileAtomically(path, "new"));
+    ASSERT_EQ(WriteFileAtomically(path, "new"), std::nullopt);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "new");
 
-    // A folder that cannot exist (its parent is a file) fails without a trace.
-    EXPECT_FALSE(WriteFileAtomically(path + "/x.ini", "data"));
+    // A folder that cannot exist (its parent is a file) fails without a
+    // trace, and says why.
+    EXPECT_EQ(WriteFileAtomically(path + "/x.ini", "data"),
+              QString::fromLocal8Bit(std::strerror(ENOTDIR)));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.ini")});
 }
 
