@@ -13,9 +13,9 @@ QStringList ReadListFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    QByteArray text = file.readAll();
-    if (const qsizetype zero = text.indexOf('\0'); zero >= 0)
-        text.truncate(zero);
+    // A zero byte (a careless editor, a binary file) is dropped on its own:
+    // ending the text there would lose every entry after it at the next save.
+    QByteArray text = file.readAll().replace('\0', QByteArrayView());
     if (text.startsWith(Utf8Bom))
         text.remove(0, Utf8Bom.size());
 

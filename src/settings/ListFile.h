@@ -6,7 +6,7 @@
 // The word and ID list files: one UTF-8 entry per line.
 
 // Lines may end with CR LF, LF or CR; an empty line is an empty entry, a line
-// break at the very end adds none, and a zero byte ends the text. A missing
+// break at the very end adds none, and zero bytes are left out. A missing
 // file reads as an empty list.
 QStringList ReadListFile(const QString& path);
 

@@ -28,7 +28,7 @@ TEST_F(ListFileTest, ReadsEveryLineEndAndKeepsEmptyLines) {
         {"a\n\n", {"a", ""}},
         {"a\r\r\nb", {"a", "", "b"}},
         {" spaced \r\n", {" spaced "}},
-        {QByteArray("a\r\nb\0c\r\nd", 9), {"a", "b"}},
+        {QByteArray("a\r\nb\0c\r\nd\0", 10), {"a", "bc", "d"}},
         {"\xEF\xBB\xBF"
          "first\r\n",
          {"first"}},

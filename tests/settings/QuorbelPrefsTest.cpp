@@ -260,6 +260,15 @@ TEST_F(QuorbelPrefsTest, ListFilesAreReadWhenPresentAndAllWrittenOnSave) {
     }
 }
 
+TEST_F(QuorbelPrefsTest, AZeroByteInAListFileCostsNoEntryAtTheNextSave) {
+    QFile::copy(TestDataPath(QStringLiteral("settings/nul-byte.fav1")), ListBase() + ".fav1");
+    TQuorbelPrefs prefs = Loaded();
+    EXPECT_EQ(prefs.FavIDs[1], (QStringList{"good1", "good2", "badjunk", "good3"}));
+    prefs.SaveToIni();
+    EXPECT_EQ(ReadBytes(ListBase() + ".fav1"),
+              QByteArray("good1\r\ngood2\r\nbadjunk\r\ngood3\r\n"));
+}
+
 TEST_F(QuorbelPrefsTest, ASaveWhereNothingCanBeWrittenRaisesTheMessage) {
     WriteBytes(Dir.filePath("plain-file"), "not a folder");
     const QString iniPath = Dir.filePath("plain-file/quorbel.ini");
