@@ -174,6 +174,24 @@ TEST_F(QuorbelPrefsTest, ReadsAHandEditedFile) {
     EXPECT_EQ(prefs.Server.WebURL, "http://wassr.jp");
 }
 
+// A user copies the README's example into the settings file as it stands.
+TEST_F(QuorbelPrefsTest, TheReadmeServerExampleGivesItsAddresses) {
+    const QString readme = QString::fromUtf8(ReadBytes(SourcePath(QStringLiteral("README.md"))));
+    const QString fence = QStringLiteral("```ini\n");
+    const qsizetype start = readme.indexOf(fence + QStringLiteral("[Server]\n")) + fence.size();
+    ASSERT_GE(start, fence.size());
+    const qsizetype end = readme.indexOf(QStringLiteral("```"), start);
+    ASSERT_GT(end, start);
+    WriteBytes(IniPath(), readme.mid(start, end - start).toUtf8());
+
+    const TServerEndpoints server = Loaded().Server;
+    EXPECT_EQ(server.ApiURL, "http://api.example.jp");
+    EXPECT_EQ(server.TwitterApiURL, "http://api.example.jp");
+    EXPECT_EQ(server.WebURL, "http://example.jp");
+    EXPECT_EQ(server.ShortURLPrefix, "http://tinyurl.com/");
+    EXPECT_EQ(server.MakerURL, "http://quorbel.example.jp");
+}
+
 TEST_F(QuorbelPrefsTest, ASaveKeepsForeignLinesAndRewritesThePasswords) {
     UseFixture(QStringLiteral("hand-edited.ini"));
     TQuorbelPrefs prefs = Loaded();
