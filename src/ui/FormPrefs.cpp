@@ -627,9 +627,9 @@ void TFormPrefs::ReadBack(TQuorbelPrefs& prefs) const {
     prefs.ProxyServer = EditProxy->text();
     prefs.ProxyUser = EditUser->text();
     prefs.ProxyPass = EditPass->text();
-    // Unchecked while the proxy is off: a port that is no whole number keeps
-    // the stored one.
-    if (const std::optional<qint32> port = ParseInteger(EditPort->text()))
+    // Read as the port check reads it. Unchecked while the proxy is off: a
+    // port that is no whole number keeps the stored one.
+    if (const std::optional<qint32> port = ParseTypedInteger(EditPort->text()))
         prefs.ProxyPort = *port;
     prefs.ListFont = PreviewFont;
     prefs.NGWords = Entries(NGWordPage.List);

@@ -2,7 +2,9 @@
 
 #include <limits>
 
-std::optional<qint32> ParseInteger(const QString& text) {
+namespace {
+
+std::optional<qint32> Parse(const QString& text, bool bareX) {
     qsizetype i = 0;
     while (i < text.size() && text[i] == QLatin1Char(' '))
         ++i;
@@ -17,8 +19,8 @@ std::optional<qint32> ParseInteger(const QString& text) {
     if (rest.startsWith(QLatin1String("0x"), Qt::CaseInsensitive)) {
         base = 16;
         digitsFrom = 2;
-    } else if (rest.startsWith(QLatin1Char('$')) || rest.startsWith(QLatin1Char('x')) ||
-               rest.startsWith(QLatin1Char('X'))) {
+    } else if (rest.startsWith(QLatin1Char('$')) ||
+               (bareX && rest.startsWith(QLatin1Char('x'), Qt::CaseInsensitive))) {
         base = 16;
         digitsFrom = 1;
     }
@@ -49,6 +51,16 @@ std::optional<qint32> ParseInteger(const QString& text) {
                     : static_cast<qint32>(magnitude);
 }
 
+} // namespace
+
+std::optional<qint32> ParseInteger(const QString& text) {
+    return Parse(text, false);
+}
+
+std::optional<qint32> ParseTypedInteger(const QString& text) {
+    return Parse(text, true);
+}
+
 bool IsInteger(const QString& text) {
-    return ParseInteger(text).has_value();
+    return ParseTypedInteger(text).has_value();
 }
