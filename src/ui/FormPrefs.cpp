@@ -140,8 +140,11 @@ QString WithoutNewMark(QString text) {
 QLineEdit* MakeEdit(const QString& name, bool password = false) {
     auto* edit = new QLineEdit;
     edit->setObjectName(name);
-    if (password)
+    if (password) {
         edit->setEchoMode(QLineEdit::Password);
+        // Each typed character shows as "*", whatever the desktop style draws.
+        edit->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    }
     return edit;
 }
 
