@@ -37,7 +37,10 @@ void TStatusRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     const auto* model = static_cast<const TStatusListModel*>(index.model());
     const TListRow& row = model->Row(index.row());
     const QPalette& palette = option.palette;
-    const TColorPair normal{palette.color(QPalette::Base), palette.color(QPalette::Text)};
+    // The system's window colours, not the list's: the list font's colour
+    // is no row colour.
+    const QPalette system = QApplication::palette(View);
+    const TColorPair normal{system.color(QPalette::Base), system.color(QPalette::Text)};
 
     QStyleOptionViewItem cell = option;
     QColor textColor = normal.Text;
@@ -47,16 +50,16 @@ void TStatusRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         TColorPair pair = normal;
         switch (RowColorRuleFor(row, View->SelectedRow())) {
         case TRowColorRule::Status:
-            pair = {ToQColor(Prefs.ListStatusColor, palette),
-                    ToQColor(Prefs.ListStatusTextColor, palette)};
+            pair = {ToQColor(Prefs.ListStatusColor, system),
+                    ToQColor(Prefs.ListStatusTextColor, system)};
             break;
         case TRowColorRule::Reply:
-            pair = {ToQColor(Prefs.ListReplyColor, palette),
-                    ToQColor(Prefs.ListReplyTextColor, palette)};
+            pair = {ToQColor(Prefs.ListReplyColor, system),
+                    ToQColor(Prefs.ListReplyTextColor, system)};
             break;
         case TRowColorRule::ReplyTo:
-            pair = {ToQColor(Prefs.ListReplyToColor, palette),
-                    ToQColor(Prefs.ListReplyToTextColor, palette)};
+            pair = {ToQColor(Prefs.ListReplyToColor, system),
+                    ToQColor(Prefs.ListReplyToTextColor, system)};
             break;
         case TRowColorRule::Default:
             break;
