@@ -59,6 +59,9 @@ void TPageControlList::ActivateSheet(int j) {
 
 void TPageControlList::SetCaption(int j, const QString& caption) {
     Captions[size_t(j)] = caption;
+    // A new caption is shown plain until the next merge marks the sheet again;
+    // the news picture stays.
+    Signed[size_t(j)] = false;
     NameList(j);
     UpdateTab(j);
 }

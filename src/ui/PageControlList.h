@@ -26,7 +26,8 @@ public:
     int ActiveSheet() const;
     void ActivateSheet(int j);
 
-    // The plain caption, and the caption as shown (with the news mark).
+    // The plain caption, and the caption as shown (with the news mark). Setting
+    // the caption takes the "(*)" away until the next SetNews.
     void SetCaption(int j, const QString& caption);
     QString Caption(int j) const { return Captions.at(size_t(j)); }
     QString ShownCaption(int j) const;

@@ -255,6 +255,37 @@ TEST_F(PrefsCommandTest, AnUntickedPickupTabIsHiddenWithItsMoveCommandButStillCo
     EXPECT_GT(List(TabPickupWord).Count(), 0);
 }
 
+TEST_F(PrefsCommandTest, PickupAndFavouriteTabsShowTheirPlainLabelsUntilTheNextMerge) {
+    WriteFile(QStringLiteral("quorbel.pic"), "ねこ\r\n");
+    WriteFile(QStringLiteral("quorbel.fav"), "sakura88\r\n");
+    OpenAndSettle();
+    const auto fetchCat = [this](const char* text) {
+        ASSERT_TRUE(Server.Admin("/admin/post", {{"user", "sakura88"}, {"text", text}}));
+        // Shortcuts reach the active window only.
+        Main().activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&Main()));
+        Press(Qt::CTRL | Qt::Key_R);
+        ASSERT_TRUE(WaitForPanel(QStringLiteral("フレンド・タイムライン取得終了 (1件)")))
+            << Panel(0).toStdString();
+    };
+    auto* tabs = Main().findChild<TPageControlList*>();
+    const auto shown = [&](int j) { return Tabs()->tabText(Tabs()->indexOf(tabs->Sheet(j))); };
+    fetchCat("ねこが来た");
+    ASSERT_EQ(QStringLiteral("注目(*)"), shown(TabPickupWord));
+    ASSERT_EQ(QStringLiteral("お気に入り(*)"), shown(TabFavID));
+    const int pickupPicture = tabs->PictureIndex(TabPickupWord);
+
+    ASSERT_TRUE(RunPrefs({}));
+    EXPECT_EQ(QStringLiteral("注目"), shown(TabPickupWord));
+    EXPECT_EQ(QStringLiteral("お気に入り"), shown(TabFavID));
+    EXPECT_EQ(pickupPicture, tabs->PictureIndex(TabPickupWord)) << "the picture stays";
+    EXPECT_EQ(QStringLiteral("タイムライン(*)"), shown(TabTimeline)) << "no label of the dialog";
+
+    fetchCat("ねこがまた来た");
+    EXPECT_EQ(QStringLiteral("注目(*)"), shown(TabPickupWord));
+    EXPECT_EQ(QStringLiteral("お気に入り(*)"), shown(TabFavID));
+}
+
 TEST_F(PrefsCommandTest, TheCaptionTheIconPanelAndTheTrayIconFollowAtOnce) {
     OpenAndSettle(QStringLiteral("[TaskTray]\nTaskIconNotify=1\n"));
     const auto tick = [](TFormPrefs& dialog, const char* name) {
