@@ -9,7 +9,6 @@
 #include "CommandSet.h"
 #include "FormMain.h"
 #include "MessageBoxes.h"
-#include "Names.h"
 #include "QuorbelPrefs.h"
 #include "RequestSettings.h"
 #include "RequestTexts.h"
@@ -177,5 +176,5 @@ void TItemCommandHandler::DestroyStatusDone(const TTwitterDestroy& worker, int o
 
 void TItemCommandHandler::ActionPropertyExecute() {
     if (const TListRow* row = SelectedRow())
-        Boxes->Message(&Form, ProgramName, PropertyText(*row->Item));
+        Boxes->Message(&Form, Form.windowTitle(), PropertyText(*row->Item));
 }

@@ -124,7 +124,7 @@ TEST_F(ItemCommandWindowTest, PropertyBoxListsTheNineFields) {
 
     ASSERT_EQ(1, Shown.size());
     EXPECT_EQ(QStringLiteral("message"), Shown[0].Kind);
-    EXPECT_EQ(QStringLiteral("Quorbel"), Shown[0].Title);
+    EXPECT_EQ(QStringLiteral("Quorbel Ver0.52"), Shown[0].Title);
     const QStringList lines = Shown[0].Text.split(QStringLiteral("\r\n"));
     ASSERT_EQ(10, lines.size()) << Shown[0].Text.toStdString();
     EXPECT_EQ(QStringLiteral("ID : %1").arg(item.ID), lines[0]);
