@@ -6,6 +6,7 @@
 
 #include "DateText.h"
 #include "RequestTexts.h"
+#include "ScopedLocale.h"
 #include "Search.h"
 #include "TabRebuild.h"
 #include "TimelineFixture.h"
@@ -101,6 +102,29 @@ TEST(PropertyTextTest, WritesNineLines) {
     item.Date = std::numeric_limits<double>::quiet_NaN();
     EXPECT_TRUE(PropertyText(item).contains(QStringLiteral("CreatedAt : \r\n")));
     EXPECT_EQ(LocaleDateTimeText(1.0e300), QString());
+}
+
+// The user's locale writes the date and the long time: its order, its
+// separators, its hour clock, always with the seconds.
+TEST(PropertyTextTest, TheTimeIsWrittenTheLocalesWay) {
+    const struct {
+        QLocale Locale;
+        const char* Afternoon;
+        const char* Midnight;
+    } cases[] = {
+        {QLocale(QLocale::Japanese, QLocale::Japan), "2009/07/01 13:34:56", "2009/07/01"},
+        {QLocale(QLocale::English, QLocale::UnitedStates), "7/1/09 1:34:56 PM", "7/1/09"},
+        {QLocale(QLocale::German, QLocale::Germany), "01.07.09 13:34:56", "01.07.09"},
+        {QLocale(QLocale::Danish, QLocale::Denmark), "01.07.2009 13.34.56", "01.07.2009"},
+    };
+    for (const auto& c : cases) {
+        const TScopedLocale locale(c.Locale);
+        const QDate day(2009, 7, 1);
+        EXPECT_EQ(QString::fromUtf8(c.Afternoon),
+                  LocaleDateTimeText(QDateTimeToDateTime(QDateTime(day, QTime(13, 34, 56)))));
+        EXPECT_EQ(QString::fromUtf8(c.Midnight),
+                  LocaleDateTimeText(QDateTimeToDateTime(QDateTime(day, QTime(0, 0)))));
+    }
 }
 
 TEST(ItemCommandsTest, OnlyOwnStatusesCanBeDeleted) {

@@ -21,6 +21,7 @@
 #include "NavigationFixture.h"
 #include "QuorbelPrefs.h"
 #include "RichEditText.h"
+#include "ScopedLocale.h"
 #include "StatusListModel.h"
 #include "StatusListView.h"
 #include "StatusLists.h"
@@ -194,6 +195,12 @@ TEST_F(DetailPaneTest, ShowsTheAuthorTheLocalDateAndTheText) {
     EXPECT_EQ(QStringLiteral("taro"), name->text());
     EXPECT_EQ(QStringLiteral("2009/05/01"), date->text());
     EXPECT_FALSE(date->isHidden());
+    {
+        const TScopedLocale english(QLocale(QLocale::English, QLocale::UnitedStates));
+        item.Date = noon;
+        Pane.ShowRow(row);
+        EXPECT_EQ(QStringLiteral("5/1/09 12:00:00 PM"), date->text());
+    }
 
     // A time no calendar shows hides the date; the blank pane leaves it hidden.
     item.Date = std::numeric_limits<double>::quiet_NaN();
