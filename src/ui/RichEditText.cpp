@@ -110,8 +110,9 @@ void TRichEditText::mouseDoubleClickEvent(QMouseEvent* event) {
         PlaceCaret(user.Start + 1);
         emit UserOpened(user.Text.mid(1));
     } else {
-        // Elsewhere a double-click selects a word, as in any text.
+        // Elsewhere the word a double-click selects gives way to a caret at its start.
         QTextEdit::mouseDoubleClickEvent(event);
+        PlaceCaret(textCursor().selectionStart());
         return;
     }
     event->accept();

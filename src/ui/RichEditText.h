@@ -7,7 +7,7 @@
 // The whole text of the selected status (RichEditText): read-only plain text
 // whose mentions and web addresses are drawn navy and underlined. The pointer
 // turns into a hand over a link; a double-click with the left button opens
-// it, a single click does nothing.
+// it, a single click does nothing. A double-click leaves no selection behind.
 class TRichEditText final : public QTextEdit {
     Q_OBJECT
 public:
