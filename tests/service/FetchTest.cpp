@@ -30,13 +30,15 @@ std::vector<TSeen> SeenStatuses(const TTwitterFetch& fetch) {
 }
 
 // A service with a timeline, short URLs of the prefix /s/ and icons under /icon/.
+// Its statuses name the host given, by default its own; it also answers as a
+// proxy, whatever host a request names.
 class TFetchService {
 public:
-    explicit TFetchService(QString timelineFixture)
+    explicit TFetchService(QString timelineFixture, const QByteArray& host = {})
         : Server([this](const httplib::Request& request, httplib::Response& response) {
               Answer(request, response);
           }),
-          Timeline(ServiceFixture(timelineFixture, Server.HostPort())) {}
+          Timeline(ServiceFixture(timelineFixture, host.isEmpty() ? Server.HostPort() : host)) {}
 
     TRecordingServer Server;
     QByteArray Timeline;
@@ -52,7 +54,9 @@ public:
 
 private:
     void Answer(const httplib::Request& request, httplib::Response& response) const {
-        const std::string& path = request.path;
+        std::string path = request.path;
+        if (path.starts_with("http://")) // through the proxy: the whole address
+            path.erase(0, path.find('/', 7));
         if (path.starts_with("/statuses/")) {
             response.set_content(Timeline.toStdString(), "application/json");
         } else if (path == "/s/abc") {
@@ -220,6 +224,84 @@ TEST(Fetch, NoIconRequestWhenSwitchedOff) {
     EXPECT_EQ(service.Server.Requests().size(), 1u);
     EXPECT_EQ(icons->Count(), 0);
     EXPECT_EQ(images.Count(), 1);
+}
+
+// The short-URL and icon requests take the proxy as the timeline request
+// does: the host the statuses name is reached through the proxy only.
+TEST(Fetch, ShortUrlAndIconRequestsGoThroughTheProxy) {
+    const struct {
+        const char* Fixture;
+        bool ShortUrls;
+        bool Icons;
+        std::string SidePrefix; // the requests besides the timeline's
+    } cases[] = {
+        {"timeline_short_urls.json", true, false, "http://wassr.invalid/s/"},
+        {"timeline_icons.json", false, true, "http://wassr.invalid/icon/"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Fixture);
+        TFetchService proxy(QString::fromLatin1(c.Fixture), "wassr.invalid");
+        TRequestSettings settings = FetchSettings(proxy.Server, c.ShortUrls, c.Icons);
+        settings.ApiURL = QStringLiteral("http://wassr.invalid");
+        settings.ShortURLPrefix = QStringLiteral("http://wassr.invalid/s/");
+        settings.UseProxy = true;
+        settings.ProxyServer = QStringLiteral("127.0.0.1");
+        settings.ProxyPort = proxy.Server.Port();
+        settings.ProxyUser = QStringLiteral("puser");
+        settings.ProxyPass = QStringLiteral("ppass");
+        auto icons = std::make_shared<TIconList>();
+        TImageList images(Mark());
+        auto* fetch = new TTwitterFriends(settings);
+        fetch->IconList = icons;
+        fetch->ImageList = &images;
+        std::vector<TSeen> seen;
+        EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+                  OutcomeDone);
+
+        ASSERT_FALSE(seen.empty());
+        if (c.ShortUrls)
+            EXPECT_TRUE(
+                seen[0].Text.startsWith(QStringLiteral("見て http://example.com/長い/path")));
+        if (c.Icons)
+            EXPECT_EQ(seen[0].IconIndex, 1);
+        int side = 0;
+        for (const TRecordedRequest& r : proxy.Server.Requests()) {
+            EXPECT_TRUE(r.Target.starts_with("http://wassr.invalid/")) << r.Target;
+            EXPECT_EQ(r.Header("Proxy-Authorization"), "Basic cHVzZXI6cHBhc3M=") << r.Target;
+            if (!r.Target.starts_with(c.SidePrefix))
+                continue;
+            ++side;
+            EXPECT_FALSE(r.HasHeader("Authorization")) << r.Target;
+        }
+        EXPECT_GE(side, 4);
+    }
+}
+
+// Pictures that are tiny or that only look like pictures.
+TEST(Fetch, ATinyIconIsStretchedAndOneThatDoesNotDecodeGivesNone) {
+    TFetchService service(QStringLiteral("timeline_icon_edges.json"));
+    auto icons = std::make_shared<TIconList>();
+    TImageList images(Mark());
+    std::vector<TSeen> seen;
+    auto* fetch = new TTwitterFriends(FetchSettings(service.Server, false, true));
+    fetch->IconList = icons;
+    fetch->ImageList = &images;
+    EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+
+    // A 1x1 picture, then a PNG signature over bytes that are no picture.
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[0].IconIndex, 1);
+    EXPECT_EQ(seen[1].IconIndex, -1);
+    EXPECT_TRUE(seen[1].Icon.isNull());
+    EXPECT_EQ(images.Count(), 2);
+    EXPECT_EQ(icons->Count(), 1);
+    const QImage& tiny = images.At(1);
+    EXPECT_EQ(tiny.size(), QSize(13, 13));
+    const QColor pixel =
+        QImage(TestDataPath(QStringLiteral("service/pixel1x1.png"))).pixelColor(0, 0);
+    EXPECT_TRUE(Near(tiny.pixelColor(0, 0), pixel));
+    EXPECT_TRUE(Near(tiny.pixelColor(12, 12), pixel));
 }
 
 TEST(Fetch, EmptyArrayIsDoneAndBrokenDocumentsAreParseErrors) {
