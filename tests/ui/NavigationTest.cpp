@@ -1,3 +1,4 @@
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -7,6 +8,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
@@ -52,10 +54,14 @@ protected:
     }
 };
 
-TEST_F(NavigationTest, ATabWithoutSelectionShowsItsNewestRow) {
+TEST_F(NavigationTest, TheMergeAndATabWithoutSelectionShowTheNewestRow) {
     for (const bool reverse : {false, true}) {
         WriteFile(QStringLiteral("quorbel.fav"), "taro\r\n");
         OpenWithRows(QStringLiteral("[Update]\nReverseSort=%1\n").arg(reverse));
+        // The merge into the empty active list selected its newest row: the
+        // last one when the oldest come first.
+        EXPECT_EQ(reverse ? 5 : 0, Timeline()->SelectedIndex()) << "ReverseSort=" << reverse;
+        EXPECT_EQ(TaroReply, Shown("RichEditText")) << "ReverseSort=" << reverse;
         TStatusListView* favourites = Main().ListView(TabFavID);
         ASSERT_EQ(2, favourites->RowCount());
         ASSERT_EQ(-1, favourites->SelectedIndex());
@@ -94,6 +100,25 @@ TEST_F(NavigationTest, MoveCommandsReachHiddenTabsToo) {
     EXPECT_EQ(EditStatus(), Main().focusWidget());
 }
 
+TEST_F(NavigationTest, FindWithoutSelectionStartsFromTheTopmostVisibleRow) {
+    OpenWithRows();
+    TStatusListView* list = Timeline();
+    Main().resize(Main().width(), Main().minimumSizeHint().height());
+    QTest::qWait(20);
+    list->clearSelection();
+    list->scrollToBottom();
+    const int top = list->indexAt(QPoint(0, 0)).row();
+    ASSERT_GT(top, 0) << "the short list scrolled";
+    list->setFocus();
+    Settle();
+
+    Press(Qt::CTRL | Qt::Key_F);
+    EXPECT_EQ(top, list->SelectedIndex());
+    auto* dialog = Main().findChild<QDialog*>(QStringLiteral("FindDialogMain"));
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_TRUE(dialog->isVisible());
+}
+
 TEST_F(NavigationTest, CtrlUpAndDownJumpBetweenOneAuthorsRows) {
     OpenWithRows();
     TStatusListView* list = Timeline();
@@ -122,30 +147,39 @@ TEST_F(NavigationTest, CtrlUpAndDownJumpBetweenOneAuthorsRows) {
 }
 
 TEST_F(NavigationTest, SingleLetterCommandsOnlyWithEnableP3Key) {
+    // Either letter case; row 0 is taro's status with a site of its own.
+    const struct {
+        const char* Letters;
+        const char* Command;
+    } letters[] = {
+        {"wW", "ActionFriendSite"}, {"tThH", "ActionFriendHome"},  {"fF", "ActionCreateFavorite"},
+        {"cC", "ActionStatusPage"}, {"dD", "ActionDirectMessage"},
+    };
     for (const bool p3 : {false, true}) {
+        SCOPED_TRACE(p3 ? "EnableP3Key=1" : "EnableP3Key=0");
         OpenWithRows(QStringLiteral("[UI]\nEnableP3Key=%1\n").arg(p3));
         TStatusListView* list = Timeline();
         list->setFocus();
-        QSignalSpy page(Isolated(QStringLiteral("ActionStatusPage")), &QAction::triggered);
-        QSignalSpy home(Isolated(QStringLiteral("ActionFriendHome")), &QAction::triggered);
-        QSignalSpy destroy(Isolated(QStringLiteral("ActionDestroy")), &QAction::triggered);
-        const int on = p3 ? 1 : 0;
 
         // A letter without a command: with the keys on it goes nowhere, not
         // even to the list's type-ahead search.
         QTest::keyClicks(list, QStringLiteral("j"));
-        EXPECT_EQ(p3 ? 0 : 4, list->SelectedIndex()) << "EnableP3Key=" << p3;
+        EXPECT_EQ(p3 ? 0 : 4, list->SelectedIndex());
         list->SelectRow(0);
-        QTest::keyClicks(list, QStringLiteral("cxt"));
-        EXPECT_EQ(on, page.count()) << "EnableP3Key=" << p3;
-        EXPECT_EQ(on, home.count()) << "EnableP3Key=" << p3;
+        Settle();
+        for (const auto& letter : letters) {
+            QSignalSpy runs(Isolated(QLatin1String(letter.Command)), &QAction::triggered);
+            QTest::keyClicks(list, QLatin1String(letter.Letters));
+            EXPECT_EQ(p3 ? qsizetype(strlen(letter.Letters)) : 0, runs.count()) << letter.Command;
+        }
         // Deleting is for one's own statuses only.
+        QSignalSpy destroy(Isolated(QStringLiteral("ActionDestroy")), &QAction::triggered);
         QTest::keyClicks(list, QStringLiteral("r"));
         EXPECT_EQ(0, destroy.count());
         list->SelectRow(2);
         Settle();
         QTest::keyClicks(list, QStringLiteral("R"));
-        EXPECT_EQ(on, destroy.count()) << "EnableP3Key=" << p3;
+        EXPECT_EQ(p3 ? 1 : 0, destroy.count());
         TearDown();
     }
 }

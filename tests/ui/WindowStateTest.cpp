@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QApplication>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
@@ -56,6 +57,38 @@ TEST_F(CloseTest, MinimisingHidesTheWindowInTheTrayOnlyWhenAsked) {
         Tray->Click();
         EXPECT_TRUE(Main().isVisible());
         EXPECT_FALSE(Main().isMinimized());
+        TearDown();
+    }
+}
+
+TEST_F(CloseTest, MinimizeOnCreateStartsInTheTrayOrOnTheTaskbar) {
+    for (const bool inTray : {false, true}) {
+        SCOPED_TRACE(inTray ? "MinimizeInTaskTray=1" : "MinimizeInTaskTray=0");
+        // Open waits for the tray icon, which comes with the first fetches.
+        Open(QuietAccount() + QStringLiteral("[Windows]\nMinimizeOnCreate=1\n"
+                                             "MinimizeInTaskTray=%1\n")
+                                  .arg(inTray));
+        QTest::qWait(20);
+        EXPECT_TRUE(Main().isMinimized());
+        EXPECT_EQ(!inTray, Main().isVisible());
+        Tray->Click();
+        EXPECT_TRUE(Main().isVisible());
+        EXPECT_FALSE(Main().isMinimized());
+        TearDown();
+    }
+}
+
+// The window joins the topmost band when the program loses the activation,
+// not before, and only with TopMost on; it stays shown meanwhile.
+TEST_F(CloseTest, TopMostTakesEffectWhenTheProgramIsDeactivated) {
+    for (const bool topMost : {false, true}) {
+        SCOPED_TRACE(topMost ? "TopMost=1" : "TopMost=0");
+        Open(QuietAccount() + QStringLiteral("[Windows]\nTopMost=%1\n").arg(topMost));
+        EXPECT_FALSE(Main().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // The offscreen platform never deactivates a program: say it as the desktop would.
+        emit qApp->applicationStateChanged(Qt::ApplicationInactive);
+        EXPECT_EQ(topMost, Main().windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        EXPECT_TRUE(Main().isVisible());
         TearDown();
     }
 }
