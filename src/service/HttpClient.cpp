@@ -10,10 +10,8 @@
 namespace {
 Q_LOGGING_CATEGORY(lcHttp, "quorbel.http", QtWarningMsg)
 
-constexpr long ConnectTimeoutSeconds = 20;
-// A transfer that moves less than LowSpeedBytes a second for LowSpeedSeconds is dropped.
+// A transfer that moves less than this a second for the low-speed time is dropped.
 constexpr long LowSpeedBytes = 1;
-constexpr long LowSpeedSeconds = 60;
 // How long one wait for socket activity lasts, so the stop flag is seen promptly.
 constexpr int PollMilliseconds = 20;
 
@@ -141,9 +139,10 @@ THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
     curl.EasySetopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
     curl.EasySetopt(easy, CURLOPT_NOSIGNAL, 1L);
     curl.EasySetopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
-    curl.EasySetopt(easy, CURLOPT_CONNECTTIMEOUT, ConnectTimeoutSeconds);
+    curl.EasySetopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(Timeouts.Connect.count()));
     curl.EasySetopt(easy, CURLOPT_LOW_SPEED_LIMIT, LowSpeedBytes);
-    curl.EasySetopt(easy, CURLOPT_LOW_SPEED_TIME, LowSpeedSeconds);
+    curl.EasySetopt(easy, CURLOPT_LOW_SPEED_TIME, long(Timeouts.LowSpeed.count()));
+    curl.EasySetopt(easy, CURLOPT_TIMEOUT_MS, long(Timeouts.Deadline.count()));
     curl.EasySetopt(easy, CURLOPT_ERRORBUFFER, errorText);
     curl.EasySetopt(easy, CURLOPT_WRITEFUNCTION, WriteBody);
     curl.EasySetopt(easy, CURLOPT_WRITEDATA, &transfer);

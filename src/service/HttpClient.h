@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 
 #include <QByteArray>
@@ -17,6 +18,17 @@ struct THttpProxy {
     int Port = 0;
     QByteArray User; // empty: no proxy authentication
     QByteArray Password;
+};
+
+// How long one exchange may take, so that a hung or hostile server holds a
+// worker (and, for a timeline fetch, the refresh cycle) only so long.
+struct THttpTimeouts {
+    std::chrono::milliseconds Connect = std::chrono::seconds(20);
+    // Dropped when it moves less than one byte a second for this long.
+    std::chrono::seconds LowSpeed = std::chrono::seconds(60);
+    // The whole exchange: a body trickling just above the low-speed limit
+    // ends too.
+    std::chrono::milliseconds Deadline = std::chrono::seconds(120);
 };
 
 struct THttpResponse {
@@ -39,6 +51,8 @@ public:
     void SetHttp10(bool on) { Http10 = on; }
     // A body longer than this fails the request.
     void SetBodyCap(qsizetype bytes) { BodyCap = bytes; }
+    // A request over any of these fails as a transport error.
+    void SetTimeouts(const THttpTimeouts& timeouts) { Timeouts = timeouts; }
     // Checked while the transfer runs; when it turns true the transfer is
     // abandoned within a few tens of milliseconds.
     void SetStopFlag(const std::atomic<bool>* flag) { StopFlag = flag; }
@@ -60,5 +74,6 @@ private:
     THttpProxy Proxy;
     bool Http10 = false;
     qsizetype BodyCap = DefaultBodyCap;
+    THttpTimeouts Timeouts;
     const std::atomic<bool>* StopFlag = nullptr;
 };

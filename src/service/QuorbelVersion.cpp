@@ -15,7 +15,7 @@ QString TQuorbelVersion::VersionFromFile(const QByteArray& content) {
 }
 
 void TQuorbelVersion::Execute() {
-    const THttpClient client = MakeClient({});
+    const THttpClient client = MakeClient({.SideRequest = true});
     QByteArray content;
     try {
         content = client.Get(Prefs.MakerURL.toUtf8() + "/quorbel/ver.dat").Body;

@@ -77,7 +77,7 @@ void TTwitterFetch::ExpandShortURLs() {
 
 void TTwitterFetch::ExpandShortURL(TFriendItem& status, const QByteArray& url) const {
     try {
-        (void)MakeClient({}).Head(url);
+        (void)MakeClient({.SideRequest = true}).Head(url);
     } catch (const THttpError& error) {
         if (error.Kind != THttpErrorKind::Status)
             throw;
@@ -113,7 +113,7 @@ void TTwitterFetch::DownloadIcon(TFriendItem& status) const {
     if (status.ProfileImageURL.isEmpty())
         return;
     try {
-        const THttpClient client = MakeClient({.BodyCap = IconBodyCap});
+        const THttpClient client = MakeClient({.BodyCap = IconBodyCap, .SideRequest = true});
         status.Icon = RowIconFromBytes(client.Get(status.ProfileImageURL).Body);
     } catch (const THttpError&) {
         // No icon for this status; the next fetch tries again.

@@ -41,7 +41,7 @@ bool TTwitterRateLimit::ParseRateLimit(const QByteArray& text) {
 void TTwitterRateLimit::Execute() {
     if (!WaitStartDelay(StartDelay))
         return;
-    const THttpClient client = MakeClient({.Identify = true});
+    const THttpClient client = MakeClient({.Identify = true, .SideRequest = true});
     QByteArray body;
     try {
         body = client.Get(Prefs.TwitterApiURL.toUtf8() + "/account/rate_limit_status.xml").Body;

@@ -23,6 +23,9 @@ constexpr auto WaitStep = std::chrono::milliseconds(2);
 std::atomic<bool> StopFlag = false;
 std::atomic<int> LiveWorkers = 0;
 
+std::mutex TimeoutsLock;
+TRequestTimeouts CurrentTimeouts;
+
 // Opened once the UI thread is done with a worker's hand-back, or when the
 // hand-back is dropped at shutdown.
 class THandBackLatch final {
@@ -73,6 +76,16 @@ bool WorkersStopRequested() {
 
 void ResetWorkersStop() {
     StopFlag = false;
+}
+
+void SetRequestTimeouts(const TRequestTimeouts& timeouts) {
+    const std::lock_guard guard(TimeoutsLock);
+    CurrentTimeouts = timeouts;
+}
+
+TRequestTimeouts RequestTimeouts() {
+    const std::lock_guard guard(TimeoutsLock);
+    return CurrentTimeouts;
 }
 
 int LiveWorkerCount() {
@@ -175,6 +188,7 @@ THttpClient TWorker::MakeClient(const TClientSetup& setup) const {
     THttpClient client;
     client.SetStopFlag(&StopFlag);
     client.SetBodyCap(setup.BodyCap);
+    client.SetTimeouts(setup.SideRequest ? Timeouts.Side : Timeouts.Main);
     client.SetHttp10(setup.Http10);
     if (setup.Identify) {
         client.SetBasicAuth(Prefs.Username.toUtf8(), Prefs.Password.toUtf8());

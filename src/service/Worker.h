@@ -27,6 +27,17 @@ int LiveWorkerCount();
 // Clears the stop flag again; for tests that stop workers and go on.
 void ResetWorkersStop();
 
+// The time-outs of the main requests (timeline, replies, posts, favourites,
+// deletions) and of the side requests that only add to them (icons, short
+// URLs, the version file, the rate limit).
+struct TRequestTimeouts {
+    THttpTimeouts Main;
+    THttpTimeouts Side{.Deadline = std::chrono::seconds(30)};
+};
+// Every worker made from now on takes these; tests and the soak shorten them.
+void SetRequestTimeouts(const TRequestTimeouts& timeouts);
+TRequestTimeouts RequestTimeouts();
+
 // One request on a thread of its own. Made on the UI thread with a snapshot of
 // the settings, started once, then owned by its thread, which deletes it.
 class TWorker {
@@ -44,7 +55,8 @@ public:
     QPointer<QObject> Receiver;
 
 protected:
-    explicit TWorker(TRequestSettings prefs) : Prefs(std::move(prefs)) {}
+    explicit TWorker(TRequestSettings prefs)
+        : Prefs(std::move(prefs)), Timeouts(RequestTimeouts()) {}
 
     // The request and its processing, on the worker thread; ends with one
     // NotifyResult or none.
@@ -62,12 +74,15 @@ protected:
         bool UserAgent = false; // the program's own user agent
         bool Http10 = false;
         qsizetype BodyCap = DefaultBodyCap;
+        bool SideRequest = false; // the shorter deadline
     };
     // A client with the proxy settings applied (or none), plus what the setup asks for.
     THttpClient MakeClient(const TClientSetup& setup) const;
     static int OutcomeOf(const THttpError& error);
 
 private:
+    const TRequestTimeouts Timeouts;
+
     void Run();
     // On the UI thread: runs the hand-backs that are waiting, one at a time,
     // and lets each worker go on when its hand-back has returned.

@@ -15,7 +15,7 @@ QImage TIconFetch::PictureFromBytes(const QByteArray& bytes) {
 }
 
 void TIconFetch::Execute() {
-    const THttpClient client = MakeClient({.BodyCap = IconBodyCap});
+    const THttpClient client = MakeClient({.BodyCap = IconBodyCap, .SideRequest = true});
     try {
         Picture = PictureFromBytes(client.Get(QUrl(Url).toEncoded()).Body);
     } catch (const THttpError& error) {

@@ -8,6 +8,7 @@
 
 #include "RecordingServer.h"
 #include "TestPaths.h"
+#include "TimeoutsOverride.h"
 #include "TwitterFriends.h"
 #include "TwitterReplies.h"
 #include "WorkerRun.h"
@@ -332,6 +333,43 @@ TEST(Fetch, TimelineBodyOverEightMebibytesIsAnError) {
         response.set_content(body, "application/json");
     });
     EXPECT_EQ(RunWorker(new TTwitterFriends(ServerSettings(server))), OutcomeError);
+}
+
+TEST(Fetch, TricklingRepliesEndAtTheirDeadlines) {
+    const TTimeoutsOverride timeouts({.Main = {.Deadline = 1s}, .Side = {.Deadline = 300ms}});
+    const std::string trickled(40, 'x'); // 8 s at five bytes a second
+
+    // The timeline itself: the usual error, so the next tick fetches again.
+    TRecordingServer timeline([&](const httplib::Request&, httplib::Response& response) {
+        TrickleBody(response, trickled, 200ms);
+    });
+    auto started = std::chrono::steady_clock::now();
+    EXPECT_EQ(RunWorker(new TTwitterFriends(ServerSettings(timeline))), OutcomeError);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+
+    // Icons: each gives up at the shorter deadline and its status comes without.
+    TRecordingServer icons([&](const httplib::Request& request, httplib::Response& response) {
+        if (request.path.starts_with("/icon/")) {
+            TrickleBody(response, trickled, 200ms);
+            return;
+        }
+        const QByteArray hostPort = "127.0.0.1:" + QByteArray::number(request.local_port);
+        response.set_content(
+            ServiceFixture(QStringLiteral("timeline_icons.json"), hostPort).toStdString(),
+            "application/json");
+    });
+    auto* fetch = new TTwitterFriends(FetchSettings(icons, false, true));
+    fetch->IconList = std::make_shared<TIconList>();
+    TImageList images(Mark());
+    fetch->ImageList = &images;
+    std::vector<TSeen> seen;
+    started = std::chrono::steady_clock::now();
+    EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 10s);
+    ASSERT_EQ(seen.size(), 8u);
+    for (const TSeen& status : seen)
+        EXPECT_EQ(status.IconIndex, -1);
 }
 
 TEST(Fetch, StartDelayHoldsTheRequestBack) {

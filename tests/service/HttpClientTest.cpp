@@ -135,6 +135,18 @@ TEST(HttpClient, BodyOverTheCapFails) {
     }
 }
 
+TEST(HttpClient, TheDeadlineEndsABodyTricklingAboveTheLowSpeedLimit) {
+    TRecordingServer server([](const httplib::Request&, httplib::Response& response) {
+        TrickleBody(response, std::string(40, 'x'), 200ms); // five bytes a second, for 8 s
+    });
+    THttpClient client;
+    client.SetTimeouts({.LowSpeed = 1s, .Deadline = 1500ms});
+    const auto started = std::chrono::steady_clock::now();
+    const THttpError error = ErrorOf([&] { (void)client.Get(server.Url().toUtf8()); });
+    EXPECT_EQ(error.Kind, THttpErrorKind::Transport);
+    EXPECT_LT(std::chrono::steady_clock::now() - started, 5s);
+}
+
 TEST(HttpClient, ProxyGetsTheAbsoluteUrlAndItsCredentials) {
     TRecordingServer proxy([](const httplib::Request&, httplib::Response& response) {
         response.set_content("via proxy", "text/plain");

@@ -1,6 +1,7 @@
 #include "RecordingServer.h"
 
 #include <chrono>
+#include <thread>
 
 #include <QFile>
 
@@ -54,6 +55,18 @@ QByteArray TRecordingServer::HostPort() const {
 std::vector<TRecordedRequest> TRecordingServer::Requests() const {
     const std::lock_guard guard(Lock);
     return Recorded;
+}
+
+void TrickleBody(httplib::Response& response, const std::string& body,
+                 std::chrono::milliseconds pause) {
+    response.set_content_provider(
+        body.size(), "application/octet-stream",
+        [body, pause](std::size_t offset, std::size_t, httplib::DataSink& sink) {
+            if (!sink.write(body.data() + offset, 1))
+                return false;
+            std::this_thread::sleep_for(pause);
+            return true;
+        });
 }
 
 int UnusedPort() {

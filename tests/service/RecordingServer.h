@@ -1,6 +1,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -52,6 +53,12 @@ private:
     std::vector<TRecordedRequest> Recorded;
     std::atomic<bool> Released = false;
 };
+
+// Answers with the body one byte at a time and a pause after each: above the
+// low-speed limit while the pause is under a second, so only a deadline ends
+// it early. Stops when the client has gone.
+void TrickleBody(httplib::Response& response, const std::string& body,
+                 std::chrono::milliseconds pause);
 
 // A port on 127.0.0.1 where nothing listens.
 int UnusedPort();

@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -14,10 +16,12 @@
 #include "StatusListView.h"
 #include "StatusLists.h"
 #include "TestPaths.h"
+#include "TimeoutsOverride.h"
 #include "WassrdServer.h"
 #include "WindowFixture.h"
 
 namespace {
+using namespace std::chrono_literals;
 
 const QString TimelineDone = QStringLiteral("フレンド・タイムライン取得終了 (%1件)");
 
@@ -222,6 +226,8 @@ struct TFailureCase {
 class FetchFailureTest : public FetchCycleTest, public testing::WithParamInterface<TFailureCase> {};
 
 TEST_P(FetchFailureTest, ShowsTheOutcomeAndKeepsTheTimerRunning) {
+    // A trickle just above the low-speed limit ends at the deadline.
+    const TTimeoutsOverride timeouts({.Main = {.Deadline = 2s}});
     ASSERT_TRUE(OpenAndSettle(Server.IniLines()));
     const int rows = List(TabTimeline).Count();
     ASSERT_TRUE(Server.Admin("/admin/fault", {{"kind", GetParam().Fault}, {"count", "1"}}));
@@ -262,6 +268,8 @@ INSTANTIATE_TEST_SUITE_P(
         TFailureCase{"500", Qt::CTRL | Qt::Key_R, "フレンド・タイムライン取得エラー"},
         TFailureCase{"400", Qt::CTRL | Qt::Key_R, "フレンド・タイムライン取得エラー(API制限)"},
         TFailureCase{"badjson", Qt::CTRL | Qt::Key_R, "フレンド・タイムラインXMLパースエラー"},
+        TFailureCase{"trickle", Qt::CTRL | Qt::Key_R, "フレンド・タイムライン取得エラー"},
+        TFailureCase{"trickle", Qt::CTRL | Qt::Key_Q, "返信取得エラー"},
         TFailureCase{"500", Qt::CTRL | Qt::Key_Q, "返信取得エラー"},
         TFailureCase{"400", Qt::CTRL | Qt::Key_Q, "返信取得エラー(API制限)"}));
 

@@ -5,13 +5,14 @@
 
 namespace {
 
-const std::array<std::pair<EFault, const char*>, 6> FaultNames{{
+const std::array<std::pair<EFault, const char*>, 7> FaultNames{{
     {EFault::BadRequest, "400"},
     {EFault::ServerError, "500"},
     {EFault::BadJson, "badjson"},
     {EFault::Hang, "hang"},
     {EFault::Slow, "slow"},
     {EFault::Huge, "huge"},
+    {EFault::Trickle, "trickle"},
 }};
 
 } // namespace

@@ -16,6 +16,7 @@ enum class EFault {
     Hang,        // no answer until the client gives up or the server stops
     Slow,        // the reply trickles a few bytes per second
     Huge,        // HTTP 200 with a body far beyond any sane reply
+    Trickle,     // one byte every 0.8 s, just above a 1 byte/s low-speed limit, for ever
 };
 
 // Faults queued by the admin interface, served first, then random ones at the

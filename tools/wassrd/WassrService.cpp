@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <limits>
 #include <thread>
 
 #include <QByteArray>
@@ -25,8 +26,9 @@ constexpr std::size_t HugeSize = 9 * 1024 * 1024;
 constexpr std::size_t MaxRequestBody = 1024 * 1024;
 constexpr int ServerThreads = 32;
 constexpr int PollMs = 50;
-constexpr std::size_t TrickleBytes = 4;
-constexpr int TrickleMs = 500;
+constexpr std::size_t SlowBytes = 4;
+constexpr int SlowMs = 500;
+constexpr int TrickleMs = 800;
 
 qint64 NowMs() {
     return QDateTime::currentMSecsSinceEpoch();
@@ -324,21 +326,31 @@ void TWassrService::Send(httplib::Response& response, TReply reply, const TFault
         response.set_content("", reply.ContentType);
         return;
     }
-    const qint64 trickleUntil =
-        success && fault.Fault == EFault::Slow ? NowMs() + fault.SlowSeconds * 1000 : 0;
+    // How the body goes out: in Bytes with a pause after each until Until,
+    // then the rest at once.
+    struct TPace {
+        std::size_t Bytes = 0;
+        int PauseMs = 0;
+        qint64 Until = 0;
+    };
+    TPace pace;
+    if (success && fault.Fault == EFault::Slow)
+        pace = {SlowBytes, SlowMs, NowMs() + fault.SlowSeconds * 1000};
+    else if (success && fault.Fault == EFault::Trickle)
+        pace = {1, TrickleMs, std::numeric_limits<qint64>::max()};
     // Statuses count as served when the end of their body is handed to the
     // connection: a reply cut short (a slow one the client gave up on) serves
     // nothing, and a client that has read the body finds them counted.
     response.set_content_provider(
         body->size(), reply.ContentType,
-        [this, body, served = reply.Served, trickleUntil](std::size_t offset, std::size_t length,
-                                                          httplib::DataSink& sink) {
-            const bool trickle = NowMs() < trickleUntil;
-            const std::size_t count = trickle ? std::min(length, TrickleBytes) : length;
+        [this, body, served = reply.Served, pace](std::size_t offset, std::size_t length,
+                                                  httplib::DataSink& sink) {
+            const bool paced = NowMs() < pace.Until;
+            const std::size_t count = paced ? std::min(length, pace.Bytes) : length;
             if (count == length)
                 MarkServed(served);
             return sink.write(body->data() + offset, count) &&
-                   (!trickle || PauseUnlessStopping(TrickleMs));
+                   (!paced || PauseUnlessStopping(pace.PauseMs));
         });
 }
 
@@ -479,7 +491,7 @@ void TWassrService::AdminFault(const httplib::Request& request, httplib::Respons
     if (!fault || !countOk || count < 1 || count > 1000000) {
         response.status = 400;
         response.set_content(
-            R"({"error":"kind must be one of 400, 500, badjson, hang, slow, huge; count a positive number"})",
+            R"({"error":"kind must be one of 400, 500, badjson, hang, slow, huge, trickle; count a positive number"})",
             JsonType);
         return;
     }
