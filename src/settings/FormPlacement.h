@@ -2,8 +2,9 @@
 
 #include <optional>
 
-// The stored bounds and state of a window. Top and Left stay empty when the
-// window system should choose the position.
+// The stored state of a window and its bounds in the normal state, which it
+// takes before it is minimised or maximised again. Top and Left stay empty
+// when the window system should choose the position.
 struct TFormPlacement {
     enum State : int { Normal = 0, Minimized = 1, Maximized = 2 };
 

@@ -356,14 +356,12 @@ void TQuorbelPrefs::SaveFormPlacement(const TFormPlacement& placement,
                                       const QString& section) const {
     TIniFile ini(IniPath, true);
     ini.WriteInteger(section, QStringLiteral("WinState"), placement.WinState);
-    if (placement.WinState == TFormPlacement::Normal) {
-        if (placement.Top)
-            ini.WriteInteger(section, QStringLiteral("Top"), *placement.Top);
-        if (placement.Left)
-            ini.WriteInteger(section, QStringLiteral("Left"), *placement.Left);
-        ini.WriteInteger(section, QStringLiteral("Width"), placement.Width);
-        ini.WriteInteger(section, QStringLiteral("Height"), placement.Height);
-    }
+    if (placement.Top)
+        ini.WriteInteger(section, QStringLiteral("Top"), *placement.Top);
+    if (placement.Left)
+        ini.WriteInteger(section, QStringLiteral("Left"), *placement.Left);
+    ini.WriteInteger(section, QStringLiteral("Width"), placement.Width);
+    ini.WriteInteger(section, QStringLiteral("Height"), placement.Height);
     ini.UpdateFile();
 }
 

@@ -47,8 +47,7 @@ public:
     // The placement keys of the given section (the form's name). Keys that are
     // present override the fields; the others keep the values passed in.
     void LoadFormPlacement(TFormPlacement& placement, const QString& section) const;
-    // Writes WinState, and the bounds only in the normal state, so a maximized
-    // window keeps the last normal bounds. Throws TWriteError.
+    // Writes WinState and the bounds. Throws TWriteError.
     void SaveFormPlacement(const TFormPlacement& placement, const QString& section) const;
 
     // One key each: every call opens the settings file, performs its access

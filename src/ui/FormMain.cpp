@@ -163,7 +163,7 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
         showMaximized();
     else
         show();
-    if (FPrefs->MinimizeOnCreate)
+    if (winState == TFormPlacement::Minimized || FPrefs->MinimizeOnCreate)
         showMinimized();
     // A window that never paints (started minimised or hidden) still starts them.
     QTimer::singleShot(UnpaintedStartMsecs, this, &TFormMain::StartAfterFirstPaint);
@@ -545,13 +545,16 @@ void TFormMain::SaveOnClose() {
         FPrefs->StatusDiaplayHeight = PanelDetail->height();
     TFormPlacement placement;
     const Qt::WindowStates state = windowState();
-    placement.WinState = state & Qt::WindowMaximized   ? TFormPlacement::Maximized
-                         : state & Qt::WindowMinimized ? TFormPlacement::Minimized
+    placement.WinState = state & Qt::WindowMinimized   ? TFormPlacement::Minimized
+                         : state & Qt::WindowMaximized ? TFormPlacement::Maximized
                                                        : TFormPlacement::Normal;
-    placement.Top = y();
-    placement.Left = x();
-    placement.Width = width();
-    placement.Height = height();
+    // The bounds the window comes back to, whatever its state: a move made
+    // before minimising or maximising is kept. The position is the frame's.
+    const QRect normal = normalGeometry().translated(pos() - geometry().topLeft());
+    placement.Top = normal.y();
+    placement.Left = normal.x();
+    placement.Width = normal.width();
+    placement.Height = normal.height();
     try {
         FPrefs->SaveToIni();
         FPrefs->SaveFormPlacement(placement, PlacementSection);

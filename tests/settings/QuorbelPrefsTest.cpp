@@ -319,18 +319,21 @@ TEST_F(QuorbelPrefsTest, AFailedSaveLeavesTheOldFilesIntact) {
     EXPECT_EQ(ReadBytes(ListBase() + ".ban"), oldNGWords);
 }
 
-TEST_F(QuorbelPrefsTest, AMaximizedWindowKeepsTheLastNormalBounds) {
+TEST_F(QuorbelPrefsTest, ThePlacementKeepsStateAndBoundsInEveryState) {
     const TQuorbelPrefs prefs = Prefs();
     TFormPlacement placement;
     prefs.LoadFormPlacement(placement, QStringLiteral("FormMain"));
     EXPECT_EQ(placement, TFormPlacement()); // no file: the window system places it
 
-    prefs.SaveFormPlacement({10, 20, 500, 600, TFormPlacement::Normal}, "FormMain");
-    prefs.SaveFormPlacement({0, 0, 1920, 1080, TFormPlacement::Maximized}, "FormMain");
-    TFormPlacement restored;
-    prefs.LoadFormPlacement(restored, QStringLiteral("formmain"));
-    EXPECT_EQ(restored, (TFormPlacement{10, 20, 500, 600, TFormPlacement::Maximized}));
-    EXPECT_EQ(prefs.ReadIniInt("FormMain", "WinState", -1), 2);
+    for (const int state :
+         {TFormPlacement::Normal, TFormPlacement::Minimized, TFormPlacement::Maximized}) {
+        const TFormPlacement saved{10 + state, 20, 500, 600 + state, state};
+        prefs.SaveFormPlacement(saved, "FormMain");
+        TFormPlacement restored;
+        prefs.LoadFormPlacement(restored, QStringLiteral("formmain"));
+        EXPECT_EQ(restored, saved) << "WinState=" << state;
+        EXPECT_EQ(prefs.ReadIniInt("FormMain", "WinState", -1), state);
+    }
 }
 
 TEST_F(QuorbelPrefsTest, SingleKeyAccessorsWorkOnTheFileAtOnce) {

@@ -93,6 +93,27 @@ TEST_F(CloseTest, TopMostTakesEffectWhenTheProgramIsDeactivated) {
     }
 }
 
+TEST_F(CloseTest, AWindowEndedMinimisedComesBackMinimisedWhereItWas) {
+    for (const bool inTray : {false, true}) {
+        Open(QuietAccount() + QStringLiteral("[Windows]\nMinimizeInTaskTray=%1\n").arg(inTray));
+        Main().move(30, 40);
+        Main().resize(420, 500);
+        Main().showMinimized();
+        QTest::qWait(20);
+        Tray->ChooseExit();
+        const QString saved = QString::fromUtf8(ReadFile(QStringLiteral("quorbel.ini")));
+        EXPECT_TRUE(saved.contains(QRegularExpression(R"(\nWinState=1\r?\n)"))) << inTray;
+        TearDown();
+
+        Open(saved);
+        EXPECT_TRUE(Main().isMinimized()) << "MinimizeInTaskTray=" << inTray;
+        Main().showNormal();
+        EXPECT_EQ(QPoint(30, 40), Main().pos());
+        EXPECT_EQ(QSize(420, 500), Main().size());
+        TearDown();
+    }
+}
+
 TEST_F(CloseTest, EndingWritesSettingsPlacementAndShortcuts) {
     WriteFile(QStringLiteral("shortcut.ini"),
               "[Shortcut]\r\nActionExecuteReload=Shift+Ctrl+Q\r\nActionCopy=Ctrl+Ins\r\n");
