@@ -1,52 +1,68 @@
 #include "StatusBarMain.h"
 
+#include <algorithm>
+
+#include <QEvent>
 #include <QLabel>
 
 namespace {
 
 struct TPanelLayout {
-    int Width; // 0: takes the room the others leave
+    int Width; // 0: the row's width less the next two panels
     Qt::Alignment Alignment;
-    bool HiddenWhileEmpty; // leaves its room to panel 0 until it has something to say
 };
 
 constexpr std::array<TPanelLayout, TStatusBarMain::PanelCount> PanelLayouts{{
-    {0, Qt::AlignLeft | Qt::AlignVCenter, false},
-    {100, Qt::AlignRight | Qt::AlignVCenter, false},
-    {100, Qt::AlignLeft | Qt::AlignVCenter, true},
-    {50, Qt::AlignLeft | Qt::AlignVCenter, true},
+    {0, Qt::AlignLeft | Qt::AlignVCenter},
+    {100, Qt::AlignRight | Qt::AlignVCenter},
+    {100, Qt::AlignLeft | Qt::AlignVCenter},
+    {50, Qt::AlignLeft | Qt::AlignVCenter},
 }};
+
+// What panels 1 and 2 take from the row; the last panel lies past its right edge.
+constexpr int FixedRoom = PanelLayouts[1].Width + PanelLayouts[2].Width;
 
 } // namespace
 
 TStatusBarMain::TStatusBarMain(QWidget* parent) : QStatusBar(parent) {
     setObjectName(QStringLiteral("StatusBarMain"));
+    PanelRow = new QWidget(this);
+    // The row asks for no width: a long text is cut, never widens the window.
+    PanelRow->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     for (int i = 0; i < PanelCount; ++i) {
-        auto* panel = new QLabel(this);
+        auto* panel = new QLabel(PanelRow);
         panel->setObjectName(QStringLiteral("StatusBarMainPanel%1").arg(i));
-        panel->setAlignment(PanelLayouts[i].Alignment);
-        if (PanelLayouts[i].Width > 0) {
-            panel->setFixedWidth(PanelLayouts[i].Width);
-            addPermanentWidget(panel);
-        } else {
-            // A long text is cut, never widens the window.
-            panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-            addWidget(panel, 1);
-        }
-        panel->setVisible(!PanelLayouts[i].HiddenWhileEmpty);
-        Panels[i] = panel;
+        panel->setAlignment(PanelLayouts[size_t(i)].Alignment);
+        Panels[size_t(i)] = panel;
     }
+    PanelRow->setFixedHeight(Panels[0]->sizeHint().height());
+    PanelRow->installEventFilter(this);
+    addWidget(PanelRow, 1);
 }
 
 QString TStatusBarMain::PanelText(int i) const {
-    return Panels.at(i)->text();
+    return Panels.at(size_t(i))->text();
 }
 
 void TStatusBarMain::SetPanelText(int i, const QString& text) {
-    QLabel* panel = Panels.at(i);
-    if (panel->text() == text)
-        return;
-    panel->setText(text);
-    if (PanelLayouts[size_t(i)].HiddenWhileEmpty)
-        panel->setVisible(!text.isEmpty());
+    QLabel* panel = Panels.at(size_t(i));
+    if (panel->text() != text)
+        panel->setText(text);
+}
+
+bool TStatusBarMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == PanelRow && event->type() == QEvent::Resize)
+        PlacePanels();
+    return QStatusBar::eventFilter(watched, event);
+}
+
+void TStatusBarMain::PlacePanels() {
+    int left = 0;
+    for (int i = 0; i < PanelCount; ++i) {
+        const int width = PanelLayouts[size_t(i)].Width > 0
+                              ? PanelLayouts[size_t(i)].Width
+                              : std::max(0, PanelRow->width() - FixedRoom);
+        Panels[size_t(i)]->setGeometry(left, 0, width, PanelRow->height());
+        left += width;
+    }
 }

@@ -6,8 +6,10 @@
 
 class QLabel;
 
-// The main window's status bar: panel 0 the progress and result texts (the
-// flexible part), 1 the item count, 2 and 3 for later use.
+// The main window's status bar: panel 0 the progress and result texts, 1 the
+// item count, 2 the request limit, 3 unused. The panels keep fixed widths, the
+// first the room the second and third leave, so a text in one never narrows
+// another.
 class TStatusBarMain final : public QStatusBar {
     Q_OBJECT
 public:
@@ -20,6 +22,12 @@ public:
     // event loop is about to block, and a write would wake it again.
     void SetPanelText(int i, const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void PlacePanels();
+
+    QWidget* PanelRow = nullptr;
     std::array<QLabel*, PanelCount> Panels{};
 };

@@ -108,13 +108,36 @@ TEST_F(HelpCommandsTest, TimerDMEnablesTheCheckAgain) {
     EXPECT_TRUE(WaitUntilIdle());
 }
 
-TEST_F(HelpCommandsTest, TheRateLimitGoesToTheThirdPanel) {
+TEST_F(HelpCommandsTest, TheRateLimitGoesToTheThirdPanelBesideAWholeFirstPanel) {
     OpenAndSettle();
+    Main().resize(520, Main().height());
+    Press(Qt::CTRL | Qt::Key_R);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [this] { return Panel(0).startsWith(QStringLiteral("フレンド・タイムライン取得終了")); },
+        15000));
     TWassrdServer limited({QStringLiteral("--hourly-limit"), QStringLiteral("100")});
     Main().Prefs().Server.TwitterApiURL = limited.Base();
     Command(QStringLiteral("ActionRateLimit"))->trigger();
     EXPECT_TRUE(QTest::qWaitFor([this] { return Panel(2) == QStringLiteral("100 r/h"); }, 15000))
         << Panel(2).toStdString();
+
+    // Panel 0 takes what panels 1 and 2 leave; panel 3 lies past the right edge.
+    const QWidget* row =
+        Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel0"))->parentWidget();
+    QList<int> lefts, widths;
+    for (int i = 0; i < 4; ++i) {
+        const QRect panel =
+            Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel%1").arg(i))->geometry();
+        lefts << panel.left();
+        widths << panel.width();
+    }
+    const int room = row->width() - 200;
+    EXPECT_GT(room, 0);
+    EXPECT_EQ((QList<int>{room, 100, 100, 50}), widths);
+    EXPECT_EQ((QList<int>{0, room, room + 100, row->width()}), lefts);
+    const auto* first = Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel0"));
+    EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->contentsRect().width())
+        << first->text().toStdString();
 }
 
 TEST_F(HelpCommandsTest, TheAboutBoxsLogoOpensTheMakersPage) {
