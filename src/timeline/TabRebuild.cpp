@@ -128,29 +128,21 @@ bool RemoveFavID(TStatusLists& lists, TQuorbelPrefs& prefs, int i, const QString
     return true;
 }
 
-QString TabCaption(int j, const TQuorbelPrefs& prefs, bool news) {
-    static const std::array<QString, TabCount> fixed = {QStringLiteral("タイムライン"),
-                                                        QStringLiteral("メッセージ(不使用)"),
-                                                        QStringLiteral("返信"),
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        {},
-                                                        QStringLiteral("検索")};
-    QString caption = fixed[size_t(j)];
+QString TabCaption(int j, const TQuorbelPrefs& prefs) {
     if (j >= TabPickupWord && j < TabPickupWord + NumberedTabCount)
-        caption = prefs.PickupLabel[size_t(ListNumber(j))];
-    else if (j >= TabFavID && j < TabFavID + NumberedTabCount)
-        caption = prefs.FavIDLabel[size_t(ListNumber(j))];
-    if (news && prefs.VisibleTabSign)
-        caption += QStringLiteral("(*)");
-    return caption;
+        return prefs.PickupLabel[size_t(ListNumber(j))];
+    if (j >= TabFavID && j < TabFavID + NumberedTabCount)
+        return prefs.FavIDLabel[size_t(ListNumber(j))];
+    switch (j) {
+    case TabTimeline:
+        return QStringLiteral("タイムライン");
+    case TabMessage:
+        return QStringLiteral("メッセージ(不使用)");
+    case TabReply:
+        return QStringLiteral("返信");
+    default:
+        return QStringLiteral("検索");
+    }
 }
 
 QList<TNamedCaption> LabelCaptions(const TQuorbelPrefs& prefs) {

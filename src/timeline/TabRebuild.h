@@ -33,9 +33,8 @@ bool AddFavID(TStatusLists& lists, TQuorbelPrefs& prefs, int i, const QString& u
 // rebuilds. False when the list does not hold it.
 bool RemoveFavID(TStatusLists& lists, TQuorbelPrefs& prefs, int i, const QString& userID);
 
-// The caption of the tab at position j: its fixed text or its label, followed
-// by "(*)" when it has news and VisibleTabSign is on.
-QString TabCaption(int j, const TQuorbelPrefs& prefs, bool news = false);
+// The plain caption of the tab at position j: its fixed text or its label.
+QString TabCaption(int j, const TQuorbelPrefs& prefs);
 
 struct TNamedCaption {
     QString Name; // objectName of the tab sheet or action

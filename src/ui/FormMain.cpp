@@ -42,6 +42,7 @@
 #include "StatusListView.h"
 #include "StatusLists.h"
 #include "StatusRowDelegate.h"
+#include "TabRebuild.h"
 #include "TrayIcon.h"
 #include "TwitterFriends.h"
 #include "TwitterReplies.h"
@@ -56,24 +57,6 @@ constexpr int UnpaintedStartMsecs = 500;
 const QString PlacementSection = QStringLiteral("FormMain");
 const QByteArray BlankPage = "<html><body style=\"margin:0px;padding:0px;\" scroll=\"no\" "
                              "oncontextmenu=\"return false\"></body></html>\r\n";
-
-// The initial captions of the sheets, in TabSheetNames order.
-QString InitialCaption(int j) {
-    if (j >= TabPickupWord && j < TabPickupWord + NumberedTabCount)
-        return QStringLiteral("注目") + NumberSuffix(j - TabPickupWord);
-    if (j >= TabFavID && j < TabFavID + NumberedTabCount)
-        return QStringLiteral("お気に入り") + NumberSuffix(j - TabFavID);
-    switch (j) {
-    case TabTimeline:
-        return QStringLiteral("タイムライン");
-    case TabMessage:
-        return QStringLiteral("メッセージ(不使用)");
-    case TabReply:
-        return QStringLiteral("返信");
-    default:
-        return QStringLiteral("検索");
-    }
-}
 
 // A period in seconds; 0 or less leaves the timer off, as a zero-period
 // timer would fire without pause.
@@ -143,6 +126,8 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     PageControlList->ActivateSheet(TabTimeline);
     FCommands->Action(QStringLiteral("ActionExecuteSort"))->setChecked(FPrefs->EnableSort);
     ApplyTabSettings();
+    if (FPrefs->TabMultiLine)
+        PageControlList->SetMultiLine();
     if (FPrefs->VisibleTabIcon)
         PageControlList->SetPictures(TabPictures());
     PanelDetail->SetIconVisible(FPrefs->VisibleIcon);
@@ -215,7 +200,7 @@ void TFormMain::CreateControls() {
     listLayout->addWidget(PageControlList);
     listLayout->addWidget(PanelVersionUp);
     for (int j = 0; j < TabCount; ++j)
-        PageControlList->SetCaption(j, InitialCaption(j));
+        PageControlList->SetCaption(j, TabCaption(j, *FPrefs)); // the settings are not read yet
     PageControlList->SetSheetVisible(TabMessage, false);
     layout->addWidget(SplitterMain);
     auto* central = new QWidget(this);
@@ -473,22 +458,18 @@ void TFormMain::ApplyIDColumnWidth() {
 }
 
 void TFormMain::ApplyTabSettings() {
-    const auto follow = [this](const QString& moveCommand, int j, const QString& label) {
-        PageControlList->SetCaption(j, label);
-        FCommands->SetCaption(moveCommand, label);
-        // Out of the menus only: the command keeps its shortcut.
-        Menus->SetCommandShown(moveCommand, FPrefs->TabDisp[size_t(j)]);
-    };
+    for (const TNamedCaption& caption : LabelCaptions(*FPrefs)) {
+        if (caption.Name.startsWith(QLatin1String("TabSheet")))
+            PageControlList->SetCaption(TabSheetIndex(caption.Name), caption.Caption);
+        else
+            FCommands->SetCaption(caption.Name, caption.Caption);
+    }
+    // The move command of a hidden tab leaves the menus only: it keeps its shortcut.
     for (int i = 0; i < NumberedTabCount; ++i) {
-        const QString suffix = IndexSuffix(i);
-        follow(QStringLiteral("ActionMovePickupWord") + suffix, TabPickupWord + i,
-               FPrefs->PickupLabel[size_t(i)]);
-        const QString& label = FPrefs->FavIDLabel[size_t(i)];
-        follow(QStringLiteral("ActionMoveFavID") + suffix, TabFavID + i, label);
-        FCommands->SetCaption(QStringLiteral("ActionAddFavID") + suffix,
-                              QStringLiteral("「") + label + QStringLiteral("」に追加"));
-        FCommands->SetCaption(QStringLiteral("ActionRemoveFavID") + suffix,
-                              QStringLiteral("「") + label + QStringLiteral("」から削除"));
+        Menus->SetCommandShown(QStringLiteral("ActionMovePickupWord") + IndexSuffix(i),
+                               FPrefs->TabDisp[size_t(TabPickupWord + i)]);
+        Menus->SetCommandShown(QStringLiteral("ActionMoveFavID") + IndexSuffix(i),
+                               FPrefs->TabDisp[size_t(TabFavID + i)]);
     }
     for (int j = 0; j < TabCount; ++j)
         PageControlList->SetSheetVisible(j, j != TabMessage && FPrefs->TabDisp[size_t(j)]);

@@ -4,10 +4,13 @@
 #include <numeric>
 
 #include <QAbstractItemView>
+#include <QEvent>
+#include <QStyleOptionTabWidgetFrame>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include "Pictures.h"
+#include "TabRows.h"
 
 namespace {
 
@@ -38,6 +41,7 @@ TPageControlList::TPageControlList(QWidget* parent) : QTabWidget(parent) {
     }
     ShownPictures.fill(-1);
     connect(this, &QTabWidget::currentChanged, this, [this](int index) {
+        SyncRows();
         if (index >= 0)
             emit SheetChanged(TabSheetIndex(widget(index)->objectName()));
     });
@@ -88,6 +92,7 @@ void TPageControlList::SetPictures(QList<QIcon> pictures) {
 
 void TPageControlList::SetSheetVisible(int j, bool visible) {
     setTabVisible(indexOf(Sheet(j)), visible);
+    SyncRows();
 }
 
 bool TPageControlList::IsSheetVisible(int j) const {
@@ -104,6 +109,57 @@ void TPageControlList::ArrangeSheets(const std::array<int, TabCount>& keys) {
         if (from != position)
             tabBar()->moveTab(from, position);
     }
+    SyncRows();
+}
+
+void TPageControlList::SetMultiLine() {
+    if (Rows)
+        return;
+    tabBar()->hide();
+    Rows = new TTabRows(*this);
+    setFocusProxy(Rows);
+    SyncRows();
+}
+
+QSize TPageControlList::minimumSizeHint() const {
+    QSize hint = QTabWidget::minimumSizeHint();
+    if (!Rows)
+        return hint;
+    // The rows in place of the bar's one; before the first layout there is no
+    // width to wrap at, so one row.
+    const QSize bar = tabBar()->minimumSizeHint();
+    const int rows = isVisible() ? Rows->heightForWidth(width()) : Rows->sizeHint().height();
+    return hint +
+           QSize(std::max(0, Rows->minimumSizeHint().width() - bar.width()), rows - bar.height());
+}
+
+bool TPageControlList::event(QEvent* event) {
+    const bool handled = QTabWidget::event(event);
+    // Each of these lays out the bar and the pages again.
+    if (Rows && (event->type() == QEvent::Resize || event->type() == QEvent::Show ||
+                 event->type() == QEvent::LayoutRequest))
+        PlaceRows();
+    return handled;
+}
+
+void TPageControlList::initStyleOption(QStyleOptionTabWidgetFrame* option) const {
+    QTabWidget::initStyleOption(option);
+    if (!Rows)
+        return;
+    // The frame of the pages starts below the rows, open under the active tab.
+    option->tabBarSize = QSize(width(), Rows->heightForWidth(width()));
+    option->selectedTabRect = Rows->CurrentTabRect().translated(Rows->pos());
+}
+
+void TPageControlList::PlaceRows() {
+    QStyleOptionTabWidgetFrame option;
+    initStyleOption(&option);
+    Rows->setGeometry(style()->subElementRect(QStyle::SE_TabWidgetTabBar, &option, this));
+}
+
+void TPageControlList::SyncRows() {
+    if (Rows)
+        Rows->Sync();
 }
 
 void TPageControlList::UpdateTab(int j) {
@@ -113,10 +169,11 @@ void TPageControlList::UpdateTab(int j) {
     if (tabText(index) != shown)
         setTabText(index, shown);
     const int picture = PictureIndex(j) < Pictures.size() ? PictureIndex(j) : -1;
-    if (ShownPictures[size_t(j)] == picture)
-        return;
-    ShownPictures[size_t(j)] = picture;
-    setTabIcon(index, picture >= 0 ? Pictures.at(picture) : QIcon());
+    if (ShownPictures[size_t(j)] != picture) {
+        ShownPictures[size_t(j)] = picture;
+        setTabIcon(index, picture >= 0 ? Pictures.at(picture) : QIcon());
+    }
+    SyncRows();
 }
 
 void TPageControlList::NameList(int j) {

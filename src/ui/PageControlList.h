@@ -8,6 +8,8 @@
 
 #include "Names.h"
 
+class TTabRows;
+
 // The page control of the fourteen tab sheets, addressed by their position j
 // in TabSheetNames whatever order and visibility the settings give them. A
 // hidden sheet can still be made the active one from code.
@@ -43,13 +45,25 @@ public:
     bool IsSheetVisible(int j) const;
     // Arranges the sheets by ascending key; equal keys keep TabSheetNames order.
     void ArrangeSheets(const std::array<int, TabCount>& keys);
+    // Wraps the tabs into as many rows as their captions need instead of
+    // scrolling them in one row. Once, at start-up.
+    void SetMultiLine();
+
+    QSize minimumSizeHint() const override;
 
 signals:
     // The active sheet changed by a click on the tab strip or from code.
     void SheetChanged(int j);
 
+protected:
+    bool event(QEvent* event) override;
+    void initStyleOption(QStyleOptionTabWidgetFrame* option) const override;
+
 private:
     void UpdateTab(int j);
+    // The rows take the place of the one-row bar, above the pages.
+    void PlaceRows();
+    void SyncRows();
     // A screen reader announces a sheet's list by the caption of its tab.
     void NameList(int j);
 
@@ -59,4 +73,5 @@ private:
     std::array<bool, TabCount> Signed{};
     std::array<int, TabCount> ShownPictures{}; // -1: none shown
     QList<QIcon> Pictures;
+    TTabRows* Rows = nullptr; // only with several rows
 };

@@ -129,10 +129,11 @@ TEST(TabCaptionTest, CaptionsFollowTheLabels) {
          })
         EXPECT_TRUE(captions.contains(expected)) << expected.Name.toStdString();
 
-    EXPECT_EQ(TabCaption(TabTimeline, f.Prefs, true), QStringLiteral("タイムライン(*)"));
+    EXPECT_EQ(TabCaption(TabTimeline, f.Prefs), QStringLiteral("タイムライン"));
+    EXPECT_EQ(TabCaption(TabMessage, f.Prefs), QStringLiteral("メッセージ(不使用)"));
     EXPECT_EQ(TabCaption(TabPickupWord + 1, f.Prefs), QStringLiteral("猫"));
-    f.Prefs.VisibleTabSign = false;
-    EXPECT_EQ(TabCaption(TabSearch, f.Prefs, true), QStringLiteral("検索"));
+    EXPECT_EQ(TabCaption(TabFavID + 4, f.Prefs), QStringLiteral("友達"));
+    EXPECT_EQ(TabCaption(TabSearch, f.Prefs), QStringLiteral("検索"));
 }
 
 } // namespace
