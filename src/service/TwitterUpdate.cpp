@@ -2,8 +2,10 @@
 
 QByteArray TTwitterUpdate::RequestBody() const {
     QByteArray body = "status=" + Status + "&source=Quorbel&";
+    // The rid comes from the server: encoded, it cannot add a field. A real
+    // rid is letters and digits and goes out unchanged.
     if (!ReplyStatusRid.isEmpty())
-        body += "reply_status_rid=" + ReplyStatusRid + '&';
+        body += "reply_status_rid=" + ReplyStatusRid.toPercentEncoding() + '&';
     return body;
 }
 

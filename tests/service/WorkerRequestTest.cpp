@@ -105,6 +105,33 @@ TEST(WorkerRequest, EachWorkerSendsItsExactRequest) {
     }
 }
 
+// A rid is server text: it stays inside its own form field and path segment.
+TEST(WorkerRequest, ARidCannotAddAFieldOrLeaveItsPathSegment) {
+    const TWireCase cases[] = {
+        {"reply to a hostile rid", Runner<TTwitterUpdate>([](TTwitterUpdate& w) {
+             w.Status = "hi";
+             w.ReplyStatusRid = "r1&status=HIJACK&x=";
+         }),
+         "POST", "/statuses/update.json", "HTTP/1.0", true, true,
+         "status=hi&source=Quorbel&reply_status_rid=r1%26status%3DHIJACK%26x%3D&"},
+        {"favourite of a hostile rid", Runner<TTwitterFavorite>([](TTwitterFavorite& w) {
+             w.StatusRid = "../../statuses/destroy/77";
+         }),
+         "POST", R"(/favorites/create/\.\.%2F\.\.%2Fstatuses%2Fdestroy%2F77\.json)", "HTTP/1.0",
+         true, true, ""},
+    };
+    for (const TWireCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TRecordingServer server(AnswerWell);
+        EXPECT_EQ(c.Run(ServerSettings(server)), OutcomeDone);
+        const auto requests = server.Requests();
+        ASSERT_EQ(requests.size(), 1u);
+        EXPECT_TRUE(std::regex_match(requests[0].Target, std::regex(c.TargetPattern)))
+            << requests[0].Target;
+        EXPECT_EQ(requests[0].Body, c.Body);
+    }
+}
+
 TEST(WorkerRequest, StatusCodesBecomeOutcomes) {
     struct TStatusCase {
         int Status;
