@@ -317,8 +317,9 @@ void TFormMain::StartFriendsFetch(int delay) {
     worker->OnResult = [this](const TTwitterFetch& done, int outcome) {
         FriendsFetchDone(done, outcome);
     };
-    StartFetch(worker, delay, KindTimeline);
-    TimerMain->stop();
+    // A fetch that could not start brings no result to switch the timer on again.
+    if (StartFetch(worker, delay, KindTimeline))
+        TimerMain->stop();
 }
 
 void TFormMain::StartRepliesFetch(int delay) {
@@ -332,7 +333,7 @@ void TFormMain::StartRepliesFetch(int delay) {
     StartFetch(worker, delay, KindReplies);
 }
 
-void TFormMain::StartFetch(TTwitterFetch* worker, int delay, const QString& kind) {
+bool TFormMain::StartFetch(TTwitterFetch* worker, int delay, const QString& kind) {
     worker->StartDelay = delay;
     worker->IconList = IconList;
     worker->ImageList = &ImageListHit;
@@ -342,7 +343,9 @@ void TFormMain::StartFetch(TTwitterFetch* worker, int delay, const QString& kind
     } catch (const std::system_error&) {
         // No thread for the request (the worker is gone already).
         StatusBarMain->SetPanelText(0, kind + QStringLiteral("取得エラー"));
+        return false;
     }
+    return true;
 }
 
 void TFormMain::FriendsFetchDone(const TTwitterFetch& worker, int outcome) {

@@ -106,7 +106,8 @@ private:
     // Sizes and places the window; returns the stored window state.
     int LoadPlacement();
     void WriteBlankPage() const;
-    void StartFetch(TTwitterFetch* worker, int delay, const QString& kind);
+    // False when no thread could be made for it.
+    bool StartFetch(TTwitterFetch* worker, int delay, const QString& kind);
     void ShowMergeResult(const TMergeResult& result);
     void FetchDone(const TTwitterFetch& worker, int outcome, const QString& kind);
     void EnableTimerMain();
