@@ -5,9 +5,11 @@
 
 #include <pthread.h>
 
+#include <QAction>
 #include <QFile>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QTest>
 #include <QTimer>
 
 #include "FailingAllocation.h"
@@ -46,6 +48,14 @@ protected:
         }
         return -1;
     }
+    // How many requests for the path the server has seen.
+    int RequestsTo(const QString& path) const {
+        int count = 0;
+        for (const auto& entry : Server.Requests())
+            count += entry.toObject()["path"].toString() == path ? 1 : 0;
+        return count;
+    }
+    QTimer* Timer(const char* name) const { return Main().findChild<QTimer*>(QLatin1String(name)); }
     QString TabCaption(int j) const {
         auto* tabs = Main().findChild<QTabWidget*>(QStringLiteral("PageControlList"));
         return tabs->tabText(tabs->indexOf(Main().findChild<QWidget*>(TabSheetNames[size_t(j)])));
@@ -160,6 +170,54 @@ TEST_F(FetchCycleTest, LaterFetchesMarkNewsInRowsTabsTrayBalloonAndSound) {
     EXPECT_EQ(QStringLiteral("タイムライン"), TabCaption(TabTimeline));
     EXPECT_EQ(0, Tray->Images.last());
     EXPECT_EQ(sounds + 2, Played.size());
+}
+
+const QString TimelinePath = QStringLiteral("/statuses/friends_timeline.json");
+const QString RepliesPath = QStringLiteral("/statuses/replies.json");
+
+// TimerMain fetches the timeline at each tick and TimerDM gives the update
+// check back, both only with automatic updates on; neither fetches the replies.
+TEST_F(FetchCycleTest, TheTimersWorkOnlyWithAutomaticUpdates) {
+    for (const bool autoUpdate : {true, false}) {
+        SCOPED_TRACE(autoUpdate ? "EnableAutoUpdate=1" : "EnableAutoUpdate=0");
+        ASSERT_TRUE(OpenAndSettle(
+            Server.IniLines() +
+            QStringLiteral("[Update]\nInterval=1\nMesInterval=1\nEnableAutoUpdate=%1\n")
+                .arg(autoUpdate)));
+        QAction* check = Main().findChild<QAction*>(QStringLiteral("ActionHelpCheckUpdate"));
+        check->trigger(); // off until TimerDM gives it back
+        ASSERT_FALSE(check->isEnabled());
+        const int timeline = RequestsTo(TimelinePath);
+        const int replies = RequestsTo(RepliesPath);
+
+        RunEventLoop(1600);
+        ASSERT_TRUE(WaitUntilIdle());
+        EXPECT_EQ(autoUpdate, RequestsTo(TimelinePath) > timeline);
+        EXPECT_EQ(replies, RequestsTo(RepliesPath));
+        EXPECT_EQ(autoUpdate, check->isEnabled());
+        EXPECT_TRUE(Timer("TimerMain")->isActive());
+        TearDown();
+    }
+}
+
+// The refresh timer rests while a timeline fetch runs; the result of any
+// fetch, a replies fetch too, starts it again with a full period.
+TEST_F(FetchCycleTest, TheRefreshTimerRestsWhileATimelineFetchRuns) {
+    ASSERT_TRUE(OpenAndSettle(Server.IniLines() + QStringLiteral("[Update]\nInterval=600\n")));
+    ASSERT_TRUE(Timer("TimerMain")->isActive());
+    ASSERT_TRUE(Server.Admin("/admin/fault", {{"kind", "slow"}, {"count", "1"}, {"seconds", "2"}}));
+    const int timeline = RequestsTo(TimelinePath);
+    Press(Qt::CTRL | Qt::Key_R);
+    EXPECT_FALSE(Timer("TimerMain")->isActive());
+    // The slow reply is the timeline's before the replies are asked for.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return RequestsTo(TimelinePath) > timeline; }));
+
+    Press(Qt::CTRL | Qt::Key_Q);
+    ASSERT_TRUE(WaitForPanel(QStringLiteral("返信取得終了 (0件)"))) << Panel(0).toStdString();
+    EXPECT_TRUE(Timer("TimerMain")->isActive()) << "while the timeline fetch still runs";
+    EXPECT_GT(Timer("TimerMain")->remainingTime(), 590000) << "a full period from now";
+    ASSERT_TRUE(WaitForPanel(TimelineDone.arg(0))) << Panel(0).toStdString();
+    EXPECT_TRUE(Timer("TimerMain")->isActive());
 }
 
 // While alive, no thread can be made: every new one would need a stack
