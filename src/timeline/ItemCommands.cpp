@@ -2,7 +2,9 @@
 
 #include <QUrl>
 
+#include "CarrierEmoji.h"
 #include "DateText.h"
+#include "DrawnText.h"
 #include "Urls.h"
 
 namespace {
@@ -62,9 +64,9 @@ QString PageURL(TPageCommand command, const TServerEndpoints& server, const TQuo
 std::optional<QString> CopyText(TCopyCommand command, const TListRow& row) {
     switch (command) {
     case TCopyCommand::UserID:
-        return row.Caption;
+        return WithStandardEmoji(row.Caption);
     case TCopyCommand::UserStatus:
-        return row.Text;
+        return WithStandardEmoji(row.Text);
     case TCopyCommand::StatusURL:
         if (!row.Item || row.Item->IsMessage)
             return std::nullopt;
@@ -74,16 +76,17 @@ std::optional<QString> CopyText(TCopyCommand command, const TListRow& row) {
 }
 
 QString PropertyText(const TQuorbelItem& item) {
+    // Every field from the server is drawn as the lists draw it.
     const QString lines[] = {
         QStringLiteral("ID : ") + QString::number(item.ID),
-        QStringLiteral("ScreenName : ") + item.UserID,
-        QStringLiteral("NickName : ") + item.ScreenName,
-        QStringLiteral("Text : ") + item.Text,
+        QStringLiteral("ScreenName : ") + DrawnText(item.UserID),
+        QStringLiteral("NickName : ") + DrawnText(item.ScreenName),
+        QStringLiteral("Text : ") + DrawnText(item.Text),
         QStringLiteral("CreatedAt : ") + LocaleDateTimeText(item.Date),
-        QStringLiteral("ReplyScreenName : ") + item.ReplyUserID,
-        QStringLiteral("ProfileImageURL : ") + item.ProfileImageURL,
+        QStringLiteral("ReplyScreenName : ") + DrawnText(item.ReplyUserID),
+        QStringLiteral("ProfileImageURL : ") + DrawnText(item.ProfileImageURL),
         QStringLiteral("ItemType : ") + QString::number(item.IsMessage ? 1 : 0),
-        QStringLiteral("URL : ") + QString::fromUtf8(item.Link),
+        QStringLiteral("URL : ") + DrawnText(QString::fromUtf8(item.Link)),
     };
     QString text;
     for (const QString& line : lines)

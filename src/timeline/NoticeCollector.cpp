@@ -1,9 +1,11 @@
 #include "NoticeCollector.h"
 
+#include "DrawnText.h"
 #include "StatusText.h"
 
 void TNoticeCollector::BeginStatus(const QString& userID, const QString& text) {
-    Entry = userID + QStringLiteral(" : ") + RemoveLineFeeds(text) + QStringLiteral("\r\n");
+    Entry = DrawnText(userID) + QStringLiteral(" : ") + DrawnText(RemoveLineFeeds(text)) +
+            QStringLiteral("\r\n");
     HasEntry = false;
 }
 

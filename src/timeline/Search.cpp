@@ -2,7 +2,16 @@
 
 #include <QStringMatcher>
 
+#include "DrawnText.h"
+
 namespace {
+
+// The text as the lists draw it: a query typed with standard emoji finds a
+// status stored with its carrier's, and the other way round.
+void AsDrawn(QString& text) {
+    if (!IsDrawnAsStored(text))
+        text = DrawnText(text);
+}
 
 // Substring test over UTF-16 that, like MbPos over UTF-8, accepts only matches
 // on character boundaries: a surrogate pair is never split.
@@ -59,7 +68,7 @@ void AsciiUpper(QString& text) {
 } // namespace
 
 int SearchTimeline(TStatusLists& lists, const QString& query, bool reverseSort) {
-    const TTextFinder finder(query);
+    const TTextFinder finder(DrawnText(query));
     const TStatusListModel& timeline = lists.Timeline();
     TStatusListModel& result = lists.List(TabSearch);
     result.Clear();
@@ -69,6 +78,7 @@ int SearchTimeline(TStatusLists& lists, const QString& query, bool reverseSort) 
         const TListRow& row = timeline.Row(r);
         joined.resize(0);
         joined.append(row.Caption).append(row.Text);
+        AsDrawn(joined);
         if (!row.Item || !finder.In(joined))
             continue;
         // The timeline row already shows the record with its reply prefix.
@@ -97,7 +107,7 @@ std::optional<QString> SearchCommandQuery(TSearchCommand command, const QString&
 int FindNext(const TStatusListModel& list, int selected, const TFindOptions& options) {
     if (selected < 0 || selected >= list.Count())
         return -1;
-    QString pattern = options.Text;
+    QString pattern = DrawnText(options.Text);
     if (!options.MatchCase)
         AsciiUpper(pattern);
     const TTextFinder finder(pattern);
@@ -106,6 +116,7 @@ int FindNext(const TStatusListModel& list, int selected, const TFindOptions& opt
     for (int r = selected + step; r >= 0 && r < list.Count(); r += step) {
         joined.resize(0);
         joined.append(list.Row(r).Caption).append(list.Row(r).Text);
+        AsDrawn(joined);
         if (!options.MatchCase)
             AsciiUpper(joined);
         if (finder.In(joined))

@@ -11,7 +11,9 @@
 // The search tab and the find dialog over statuses already fetched. Both test
 // a row's caption immediately followed by its displayed text, so a query can
 // span the seam between the two; a match never starts or ends inside a
-// character, and an empty query matches nothing.
+// character, and an empty query matches nothing. Row and query are compared
+// as drawn (DrawnText): standard emoji find a carrier's, and bidi controls
+// neither hide nor make a match.
 
 // Fills the search list with the timeline rows that contain the query
 // (case-sensitive), sorted newest first (oldest first with reverseSort).

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "DateText.h"
+#include "DrawnLineEdit.h"
 #include "IconView.h"
 #include "QuorbelPrefs.h"
 #include "RichEditText.h"
@@ -22,7 +23,7 @@ constexpr int MinimumHeight = 56;
 
 TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
     : QWidget(parent), Prefs(prefs), PanelIcon(new QWidget(this)),
-      WebBrowserIcon(new TIconView(prefs, PanelIcon)), EditName(new QLineEdit(this)),
+      WebBrowserIcon(new TIconView(prefs, PanelIcon)), EditName(new TDrawnLineEdit(this)),
       LabelDateTime(new QLabel(this)), RichEditText(new TRichEditText(this)) {
     setObjectName(QStringLiteral("PanelDetail"));
     // The stored height wins over what the controls would like; the splitter stops here.
@@ -37,7 +38,6 @@ TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
     EditName->setObjectName(QStringLiteral("EditName"));
     EditName->setAccessibleName(QStringLiteral("ユーザ"));
     RichEditText->setAccessibleName(QStringLiteral("ヒトコト"));
-    EditName->setReadOnly(true);
     EditName->setFrame(false);
     QFont bold = EditName->font();
     bold.setBold(true);
@@ -75,13 +75,13 @@ TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
 }
 
 void TDetailPane::ShowRow(const TListRow& row) {
-    EditName->setText(row.Caption);
+    EditName->SetSourceText(row.Caption);
     RichEditText->SetText(row.Text);
     const TQuorbelItem* item = row.Item;
     if (!item)
         return;
     if (!item->ScreenName.isEmpty())
-        EditName->setText(item->ScreenName + QStringLiteral(" / ") + item->UserID);
+        EditName->SetSourceText(item->ScreenName + QStringLiteral(" / ") + item->UserID);
     // A time the calendar cannot show hides the label instead.
     const QString date = LocaleDateTimeText(item->Date);
     LabelDateTime->setText(date);
@@ -92,9 +92,9 @@ void TDetailPane::ShowRow(const TListRow& row) {
 }
 
 void TDetailPane::Clear() {
-    EditName->clear();
+    EditName->SetSourceText({});
     LabelDateTime->clear();
-    RichEditText->clear();
+    RichEditText->SetText({});
     WebBrowserIcon->Clear();
 }
 

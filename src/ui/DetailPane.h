@@ -5,7 +5,7 @@
 #include "ListRow.h"
 
 class QLabel;
-class QLineEdit;
+class TDrawnLineEdit;
 class TIconView;
 class TQuorbelPrefs;
 class TRichEditText;
@@ -35,7 +35,7 @@ private:
     const TQuorbelPrefs& Prefs;
     QWidget* PanelIcon;
     TIconView* WebBrowserIcon;
-    QLineEdit* EditName;
+    TDrawnLineEdit* EditName;
     QLabel* LabelDateTime;
     TRichEditText* RichEditText;
 };

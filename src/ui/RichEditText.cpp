@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QAbstractTextDocumentLayout>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -30,12 +31,24 @@ TRichEditText::TRichEditText(QWidget* parent) : QTextEdit(parent) {
 }
 
 void TRichEditText::SetText(const QString& text) {
-    setPlainText(text);
+    Shown = TDrawnText(text);
+    setPlainText(Shown.Text());
     HighlightLinks();
 }
 
 QString TRichEditText::Text() const {
     return document()->toRawText();
+}
+
+QString TRichEditText::SelectedCopyText() const {
+    const QTextCursor selection = textCursor();
+    return Shown.CopyText(selection.selectionStart(), selection.selectionEnd());
+}
+
+QMimeData* TRichEditText::createMimeDataFromSelection() const {
+    auto* data = new QMimeData;
+    data->setText(SelectedCopyText());
+    return data;
 }
 
 void TRichEditText::HighlightLinks() {
@@ -44,9 +57,10 @@ void TRichEditText::HighlightLinks() {
     cursor.select(QTextCursor::Document);
     cursor.setCharFormat(QTextCharFormat());
     const QTextCharFormat link = LinkFormat();
-    for (const TTextRange& range : HighlightLinkRanges(Text())) {
-        cursor.setPosition(int(range.Start));
-        cursor.setPosition(int(range.Start + range.Length), QTextCursor::KeepAnchor);
+    for (const TTextRange& range : HighlightLinkRanges(Shown.Source())) {
+        cursor.setPosition(int(Shown.DrawnPosition(range.Start)));
+        cursor.setPosition(int(Shown.DrawnPosition(range.Start + range.Length)),
+                           QTextCursor::KeepAnchor);
         cursor.mergeCharFormat(link);
     }
     cursor.endEditBlock();
@@ -80,12 +94,23 @@ qsizetype TRichEditText::PositionAt(QPoint point) const {
     return block.position() + column + 1;
 }
 
+qsizetype TRichEditText::SourcePositionAt(QPoint point) const {
+    const qsizetype p = PositionAt(point);
+    return p == 0 ? 0 : Shown.SourcePosition(p - 1) + 1;
+}
+
+TLinkHit TRichEditText::Drawn(TLinkHit hit) const {
+    if (hit.Found())
+        hit.Start = Shown.DrawnPosition(hit.Start);
+    return hit;
+}
+
 TLinkHit TRichEditText::UrlAt(QPoint point) const {
-    return UrlAtPosition(Text(), PositionAt(point));
+    return Drawn(UrlAtPosition(Shown.Source(), SourcePositionAt(point)));
 }
 
 TLinkHit TRichEditText::UserIdAt(QPoint point) const {
-    return UserIdAtPosition(Text(), PositionAt(point));
+    return Drawn(UserIdAtPosition(Shown.Source(), SourcePositionAt(point)));
 }
 
 void TRichEditText::mouseMoveEvent(QMouseEvent* event) {

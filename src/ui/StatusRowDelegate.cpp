@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
+#include "DrawnText.h"
 #include "ImageList.h"
 #include "Pictures.h"
 #include "QtConvert.h"
@@ -75,7 +76,8 @@ void TStatusRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
     style->drawPrimitive(QStyle::PE_PanelItemViewItem, &cell, painter, widget);
 
     QRect area = option.rect.adjusted(PictureGap, 0, -PictureGap, 0);
-    QString text = row.Text;
+    // Server text: drawn with standard emoji and without bidi controls.
+    QString text = DrawnText(row.Text);
     if (index.column() == 0) {
         const int top = area.top() + (area.height() - RowPictureSize) / 2;
         const QImage none;
@@ -88,7 +90,7 @@ void TStatusRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         if (!small.isNull())
             painter->drawImage(area.left() + RowPictureSize + PictureGap, top, small);
         area.setLeft(area.left() + 2 * (RowPictureSize + PictureGap));
-        text = row.Caption;
+        text = DrawnText(row.Caption);
     }
     painter->save();
     painter->setFont(option.font);

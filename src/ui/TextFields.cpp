@@ -3,6 +3,9 @@
 #include <QLineEdit>
 #include <QTextEdit>
 
+#include "DrawnLineEdit.h"
+#include "RichEditText.h"
+
 QWidget* FocusedTextField(const QWidget& window) {
     for (const QString& name : TextFieldNames) {
         auto* field = window.findChild<QWidget*>(name);
@@ -13,6 +16,11 @@ QWidget* FocusedTextField(const QWidget& window) {
 }
 
 QString SelectedText(const QWidget* field) {
+    // The detail pane's fields give what is stored, not what is drawn.
+    if (const auto* name = qobject_cast<const TDrawnLineEdit*>(field))
+        return name->SelectedCopyText();
+    if (const auto* text = qobject_cast<const TRichEditText*>(field))
+        return text->SelectedCopyText();
     if (const auto* line = qobject_cast<const QLineEdit*>(field))
         return line->selectedText();
     if (const auto* box = qobject_cast<const QTextEdit*>(field)) {
@@ -24,7 +32,9 @@ QString SelectedText(const QWidget* field) {
 }
 
 void CopySelection(QWidget* field) {
-    if (auto* line = qobject_cast<QLineEdit*>(field))
+    if (const auto* name = qobject_cast<const TDrawnLineEdit*>(field))
+        name->CopySelection();
+    else if (auto* line = qobject_cast<QLineEdit*>(field))
         line->copy();
     else if (auto* box = qobject_cast<QTextEdit*>(field))
         box->copy();

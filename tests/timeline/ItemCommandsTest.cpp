@@ -76,6 +76,11 @@ TEST(CopyTextTest, CopiesTheRowOrTheLink) {
               QStringLiteral("http://wassr.jp/user/taro/statuses/r1"));
     taro.IsMessage = true;
     EXPECT_EQ(CopyText(TCopyCommand::StatusURL, row), std::nullopt);
+
+    // Carrier emoji are copied as standard emoji; bidi controls stay as stored.
+    const TListRow emoji{&taro, QStringLiteral("taro"),
+                         QStringLiteral("晴れ\uE63E \u202Eab\uE04A")};
+    EXPECT_EQ(CopyText(TCopyCommand::UserStatus, emoji), QStringLiteral("晴れ☀ \u202Eab☀"));
 }
 
 TEST(PropertyTextTest, WritesNineLines) {
@@ -125,6 +130,16 @@ TEST(PropertyTextTest, TheTimeIsWrittenTheLocalesWay) {
         EXPECT_EQ(QString::fromUtf8(c.Midnight),
                   LocaleDateTimeText(QDateTimeToDateTime(QDateTime(day, QTime(0, 0)))));
     }
+}
+
+TEST(PropertyTextTest, ShowsServerTextAsDrawn) {
+    TQuorbelItem item = Item(QStringLiteral("spoofu"));
+    item.ScreenName = QStringLiteral("\u202Eevil");
+    item.Text = QStringLiteral("bidi \u202Egnp.exe\u202C \uE63E");
+    const QString text = PropertyText(item);
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nNickName : evil\r\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral("\r\nText : bidi gnp.exe ☀\r\n")))
+        << text.toStdString();
 }
 
 TEST(ItemCommandsTest, OnlyOwnStatusesCanBeDeleted) {

@@ -47,6 +47,15 @@ INSTANTIATE_TEST_SUITE_P(
         PopupCase{false, true, false, false, "fav0 : @me こんにちは\r\n"},
         PopupCase{false, false, true, true, "pick : 注目です\r\n"}));
 
+TEST(NoticeTest, TheBalloonShowsServerTextAsDrawn) {
+    TTimelineFixture f;
+    f.Merge({{1, "x", "old"}});
+    f.Merge({{2, "x", "old2"}});
+    const TMergeResult r =
+        f.Merge({{3, "spoofu", QStringLiteral("bidi \u202Egnp.exe\u202C\uE63E")}});
+    EXPECT_EQ(r.BalloonText, QStringLiteral("spoofu : bidi gnp.exe☀\r\n"));
+}
+
 TEST(NoticeTest, RepliesAtStartUpCanRaiseABalloonWithoutMarks) {
     TTimelineFixture f;
     f.Prefs.PopupOnlyReplyToMe = true;

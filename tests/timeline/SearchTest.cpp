@@ -72,6 +72,27 @@ TEST_F(SearchTest, TheCommandsSearchForReadyMadeTexts) {
     EXPECT_EQ(SearchCommandQuery(C::FindTab, me, nullptr, sel), sel);
 }
 
+TEST(SearchDrawnTest, EmojiAndBidiControlsMatchAsDrawn) {
+    TTimelineFixture f;
+    // DoCoMo's sun, the standard sun, SoftBank's sun; a name hidden by an override.
+    f.Merge({{4, "docomo", QStringLiteral("晴れ\uE63E")},
+             {3, "unicode", QStringLiteral("晴れ☀")},
+             {2, "softbank", QStringLiteral("晴れ\uE04A")},
+             {1, "spoof", QStringLiteral("bidi \u202Egnp.exe\u202C")}});
+    const bool reverse = f.Prefs.ReverseSort;
+    for (const QString& sun : {QStringLiteral("☀"), QStringLiteral("\uE63E"),
+                               QStringLiteral("\uE04A"), QStringLiteral("れ\uE63E")}) {
+        EXPECT_EQ(SearchTimeline(f.Lists, sun, reverse), 3) << sun.toStdString();
+        EXPECT_EQ(Ids(f.Lists.List(TabSearch)), (QList<qint32>{4, 3, 2}));
+    }
+    // What is drawn is found, and the stored form too.
+    EXPECT_EQ(SearchTimeline(f.Lists, QStringLiteral("bidi gnp"), reverse), 1);
+    EXPECT_EQ(SearchTimeline(f.Lists, QStringLiteral("\u202Egnp"), reverse), 1);
+    // The find dialog compares the same way.
+    EXPECT_EQ(FindNext(f.Lists.Timeline(), 0, {QStringLiteral("☀"), true, true}), 1);
+    EXPECT_EQ(FindNext(f.Lists.Timeline(), 1, {QStringLiteral("\uE63E"), true, true}), 2);
+}
+
 struct FindCase {
     int selected;
     const char* text;

@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTextBlock>
+#include <QTextLayout>
 
 #include <httplib.h>
 
@@ -26,6 +29,7 @@
 #include "StatusListView.h"
 #include "StatusLists.h"
 #include "TestPaths.h"
+#include "TextFields.h"
 #include "Worker.h"
 
 namespace {
@@ -211,6 +215,81 @@ TEST_F(DetailPaneTest, ShowsTheAuthorTheLocalDateAndTheText) {
     EXPECT_TRUE(date->text().isEmpty());
     EXPECT_TRUE(Text().toPlainText().isEmpty());
     EXPECT_TRUE(date->isHidden());
+}
+
+// Whether the line is laid out in stored order, left to right: no position is
+// drawn left of the one before it.
+bool DrawnInStoredOrder(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    for (int i = 0; i < text.size(); ++i) {
+        if (line.cursorToX(i + 1) < line.cursorToX(i))
+            return false;
+    }
+    return true;
+}
+
+TEST_F(DetailPaneTest, BidiControlsFromTheServerReorderNothing) {
+    // Not "ufoops / live" and "bidi exe.png".
+    TQuorbelItem item{.UserID = QStringLiteral("spoofu"),
+                      .ScreenName = QStringLiteral("\u202Eevil")};
+    const QString stored = QStringLiteral("bidi \u202Egnp.exe\u202C");
+    Pane.ShowRow({&item, QStringLiteral("spoofu"), stored});
+    auto* name = Control<QLineEdit>("EditName");
+    EXPECT_EQ(name->text(), QStringLiteral("evil / spoofu"));
+    EXPECT_TRUE(DrawnInStoredOrder(name->text(), name->font()));
+    EXPECT_EQ(Text().toPlainText(), QStringLiteral("bidi gnp.exe"));
+    EXPECT_TRUE(DrawnInStoredOrder(Text().toPlainText(), Text().font()));
+
+    // Copying, by the window's command or by the field's own key, gives what is stored.
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    Text().selectAll();
+    Text().copy();
+    EXPECT_EQ(clipboard->text(), stored);
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClick(name, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QStringLiteral("\u202Eevil / spoofu"));
+    name->setSelection(0, 4);
+    EXPECT_EQ(SelectedText(name), QStringLiteral("\u202Eevil"));
+}
+
+TEST_F(DetailPaneTest, LinksLandOnTheirCharactersWhenEmojiAreDrawnWider) {
+    // The flag is drawn in four code units for one stored, the keycap "1⃣"
+    // in two; the keycap's digit is not part of the mention stored before it.
+    Show(QStringLiteral("\uE50B@ab\uE6E2 http://a.jp/\uE63E"));
+    EXPECT_EQ(Text().toPlainText(), QStringLiteral("🇯🇵@ab1⃣ http://a.jp/☀"));
+    EXPECT_EQ(LinkRuns(Text()),
+              (QStringList{QStringLiteral("ab"), QStringLiteral("http://a.jp/")}));
+
+    DoubleClick(Text().viewport(), CharPoint(Text(), 6)); // "b"
+    EXPECT_EQ(Opened, QStringList{QStringLiteral("http://wassr.example/user/ab")});
+    EXPECT_EQ(Text().textCursor().position(), 5);
+    Opened.clear();
+    DoubleClick(Text().viewport(), CharPoint(Text(), 14)); // inside the address
+    EXPECT_EQ(Opened, QStringList{QStringLiteral("http://a.jp/")});
+    EXPECT_EQ(Text().textCursor().position(), 10);
+
+    // A selection copies the characters it shows, with standard emoji.
+    QTextCursor selection(Text().document());
+    selection.setPosition(4);
+    selection.setPosition(9, QTextCursor::KeepAnchor);
+    Text().setTextCursor(selection);
+    EXPECT_EQ(SelectedText(&Text()), QStringLiteral("@ab1⃣"));
+}
+
+TEST_F(DetailPaneTest, ALongNameShowsItsStart) {
+    TQuorbelItem item{.UserID = QStringLiteral("kumagoro"),
+                      .ScreenName = QStringLiteral("くまごろうのながいながいなまえ")};
+    Pane.resize(300, 120);
+    Pane.ShowRow({&item, QStringLiteral("kumagoro"), QStringLiteral("やあ")});
+    auto* name = Control<QLineEdit>("EditName");
+    name->repaint();
+    ASSERT_GT(name->fontMetrics().horizontalAdvance(name->text()), name->width());
+    // The character at the left edge is the first one.
+    EXPECT_EQ(name->cursorPositionAt(QPoint(3, name->height() / 2)), 0);
 }
 
 TEST(UrlOpenerTest, HandsOnlyWebAddressesToTheBrowser) {

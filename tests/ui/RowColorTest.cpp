@@ -120,4 +120,31 @@ TEST_F(RowColorTest, UnrelatedRowsTakeTheSystemTextColourNotTheListFonts) {
         EXPECT_FALSE(redText(shot, RowRect(id))) << "status " << id;
 }
 
+TEST_F(RowColorTest, RowsDrawCarrierEmojiAsStandardAndNoBidiOverride) {
+    Open(QuietAccount());
+    ASSERT_TRUE(WaitUntilIdle());
+    // Pairs drawn alike: DoCoMo's sun and the standard one; an override and none.
+    const char* json = R"([
+      {"id":"5","rid":"r5","user_login_id":"zed","reply_user_login_id":"","text":"top","html":"","link":"","epoch":5},
+      {"id":"4","rid":"r4","user_login_id":"a","reply_user_login_id":"","text":"晴れ\ue63e","html":"","link":"","epoch":4},
+      {"id":"3","rid":"r3","user_login_id":"b","reply_user_login_id":"","text":"晴れ\u2600","html":"","link":"","epoch":3},
+      {"id":"2","rid":"r2","user_login_id":"c","reply_user_login_id":"","text":"\u202eevil.exe","html":"","link":"","epoch":2},
+      {"id":"1","rid":"r1","user_login_id":"d","reply_user_login_id":"","text":"evil.exe","html":"","link":"","epoch":1}
+    ])";
+    TFriends friends;
+    friends.ParseJSON(json);
+    Main().MergeStatuses(friends, KindTimeline);
+    TStatusListView* view = Main().ListView(TabTimeline);
+    ASSERT_EQ(5, view->RowCount());
+    view->SelectRow(0);
+    QTest::qWait(20);
+    const QImage shot = view->viewport()->grab().toImage();
+    const auto text = [&](int row) {
+        return shot.copy(view->visualRect(view->model()->index(row, 1)));
+    };
+    EXPECT_EQ(text(1), text(2)) << "the carrier's sun is drawn as the standard sun";
+    EXPECT_EQ(text(3), text(4)) << "the override reverses nothing";
+    EXPECT_NE(text(1), text(3));
+}
+
 } // namespace

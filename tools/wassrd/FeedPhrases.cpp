@@ -85,11 +85,16 @@ const QStringList& TFeedPhrases::Replies() {
 }
 
 const QStringList& TFeedPhrases::Emoji() {
-    // Wassr's own emoji live in the Private Use Area; newer clients send Unicode emoji.
+    // Phones send their carrier's emoji in the Private Use Area: mostly
+    // DoCoMo's, as on the real service (sun, cloud, umbrella, heart, smile,
+    // four-leaf clover, beer), some SoftBank's (heart, sun, smiles); newer
+    // clients send Unicode emoji.
     static const QStringList emoji{
-        QString(QChar(0xE022)), QString(QChar(0xE04A)), QString(QChar(0xE057)),
-        QString(QChar(0xE415)), QString::fromUtf8("🍣"), QString::fromUtf8("😊"),
-        QString::fromUtf8("☀"),
+        QString(QChar(0xE63E)), QString(QChar(0xE63F)), QString(QChar(0xE640)),
+        QString(QChar(0xE6EC)), QString(QChar(0xE6F0)), QString(QChar(0xE741)),
+        QString(QChar(0xE672)), QString(QChar(0xE022)), QString(QChar(0xE04A)),
+        QString(QChar(0xE057)), QString(QChar(0xE415)), QString::fromUtf8("🍣"),
+        QString::fromUtf8("😊"), QString::fromUtf8("☀"),
     };
     return emoji;
 }
