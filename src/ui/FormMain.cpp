@@ -523,6 +523,9 @@ void TFormMain::RestoreFromTray() {
 }
 
 void TFormMain::SaveOnClose() {
+    // No result may reach the window once the settings are being written: a
+    // merge or a sound after them would be lost, or heard after the end.
+    RequestWorkersStop();
     Closing = true;
     FPrefs->ListFont = ToFontDesc(ListView(TabTimeline)->font(), FPrefs->ListFont);
     if (Painted) // the pane has its real height only once the window was laid out

@@ -256,6 +256,29 @@ TEST_F(FetchCycleTest, AFetchThatCannotStartKeepsTheRefreshCycle) {
     EXPECT_TRUE(timerMain->isActive());
 }
 
+// The result of a fetch waits for the UI thread while the user ends the
+// program: it must neither merge nor sound after the settings were written.
+TEST_F(FetchCycleTest, AResultThatArrivesAsClosingBeginsIsDropped) {
+    ASSERT_TRUE(OpenAndSettle(Server.IniLines() + QStringLiteral("[Sound]\nSndStatus=1\n")));
+    Press(Qt::CTRL | Qt::Key_R);
+    ASSERT_TRUE(WaitForPanel(TimelineDone.arg(0))) << Panel(0).toStdString();
+    const int rows = List(TabTimeline).Count();
+    const qsizetype sounds = Played.size();
+
+    ASSERT_TRUE(Server.Admin("/admin/post", {{"user", "hanako"}, {"text", "閉じる間際"}}));
+    const qsizetype requests = Server.Requests().size();
+    Press(Qt::CTRL | Qt::Key_R);
+    // No event runs here: the worker gets its reply and waits for this thread.
+    while (Server.Requests().size() == requests)
+        std::this_thread::sleep_for(5ms);
+    std::this_thread::sleep_for(300ms);
+    QuorbelMain->Close();
+    RunEventLoop(200);
+    EXPECT_TRUE(WaitUntilIdle());
+    EXPECT_EQ(rows, List(TabTimeline).Count());
+    EXPECT_EQ(sounds, Played.size());
+}
+
 struct TFailureCase {
     const char* Fault;
     QKeyCombination Keys;

@@ -26,6 +26,7 @@ QString TWindowFixture::QuietAccount() {
 }
 
 void TWindowFixture::Open(const QString& iniText, bool trayAvailable) {
+    ResetWorkersStop(); // a window closed before in this process stopped them
     WriteFile(QStringLiteral("quorbel.ini"), iniText.toUtf8());
     QDir(Folder.path()).mkpath(QStringLiteral("sound/Default"));
     for (const char* name : {"status.wav", "reply.wav"})
