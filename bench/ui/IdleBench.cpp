@@ -68,7 +68,7 @@ void BM_IdleWithRows(benchmark::State& state) {
     ini.close();
     TFormQuorbelMain owner(std::make_unique<TSystemTrayIcon>(ProgramIcons()));
     TFormMain window(owner,
-                     TProgramFiles{folder.path(), folder.filePath(QStringLiteral("quorbel"))},
+                     TProgramFiles{folder.path(), folder.filePath(QStringLiteral("quorbel")), {}},
                      std::make_unique<TLazySoundOutput>());
     TFriends friends;
     friends.ParseJSON(Statuses(RowCount));

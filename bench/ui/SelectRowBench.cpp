@@ -49,7 +49,7 @@ struct TBenchWindow {
         ini.close();
         Owner = std::make_unique<TFormQuorbelMain>(std::make_unique<TSilentTray>());
         Form = std::make_unique<TFormMain>(
-            *Owner, TProgramFiles{Folder.path(), Folder.filePath(QStringLiteral("quorbel"))},
+            *Owner, TProgramFiles{Folder.path(), Folder.filePath(QStringLiteral("quorbel")), {}},
             std::make_unique<TSilentSound>());
         Form->resize(800, 600);
         WaitForWorkers(std::chrono::seconds(5));

@@ -9,13 +9,16 @@
 #include <fontconfig/fontconfig.h>
 
 #include "CurlLibrary.h"
+#include "Files.h"
 #include "FormMain.h"
 #include "FormQuorbelMain.h"
 #include "InstanceKey.h"
 #include "LazySoundOutput.h"
 #include "Names.h"
 #include "Pictures.h"
+#include "ProgramFiles.h"
 #include "ProgramStyle.h"
+#include "QtTranslation.h"
 #include "SingleInstance.h"
 #include "StopSignals.h"
 #include "SystemTrayIcon.h"
@@ -35,6 +38,7 @@ int main(int argc, char** argv) {
     fontConfig.join();
     QApplication::setStyle(new TProgramStyle);
     QApplication::setApplicationName(ProgramName);
+    InstallQtTranslation();
     // Closing the window may only send it to the tray; the owner form ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
     // Listening from the start: a signal while the window is still being made
@@ -57,7 +61,10 @@ int main(int argc, char** argv) {
         const QList<QIcon> icons = ProgramIcons();
         QApplication::setWindowIcon(icons.first());
         TFormQuorbelMain quorbelMain(std::make_unique<TSystemTrayIcon>(icons));
-        TFormMain formMain(quorbelMain, TProgramFiles{}, std::make_unique<TLazySoundOutput>());
+        TFormMain formMain(
+            quorbelMain,
+            ProgramFilesFor(QCoreApplication::applicationFilePath(), UserConfigFolder()),
+            std::make_unique<TLazySoundOutput>());
         QObject::connect(&instance, &TSingleInstance::ShowRequested, &quorbelMain,
                          &TFormQuorbelMain::ShowMainForm);
         QObject::connect(&quorbelMain, &TFormQuorbelMain::Closed, &app, &QCoreApplication::quit);

@@ -1,10 +1,8 @@
 #include "ShortcutFile.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "FileReplace.h"
-#include "Files.h"
 #include "IniFile.h"
 #include "ShortcutText.h"
 
@@ -20,10 +18,6 @@ QString OneLine(QString caption) {
 }
 
 } // namespace
-
-QString ShortcutFileName() {
-    return QDir(ProgramFolder()).filePath(QStringLiteral("shortcut.ini"));
-}
 
 void WriteShortcutFile(const QString& path, const QList<TShortcutEntry>& entries) {
     QString text =

@@ -5,9 +5,6 @@
 
 #include "ShortcutEntry.h"
 
-// "shortcut.ini" in the program's folder.
-QString ShortcutFileName();
-
 // Writes the header, then per entry "; " + caption and name + "=" + shortcut
 // text, all with CR LF, replacing the file atomically. Throws TWriteError.
 void WriteShortcutFile(const QString& path, const QList<TShortcutEntry>& entries);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <limits>
 #include <system_error>
 
@@ -29,6 +30,7 @@
 #include "ItemCommandHandler.h"
 #include "ListNavigation.h"
 #include "MainMenus.h"
+#include "MessageBoxes.h"
 #include "NotifySound.h"
 #include "PageControlList.h"
 #include "Pictures.h"
@@ -48,6 +50,7 @@
 #include "TwitterReplies.h"
 #include "VersionNotice.h"
 #include "WindowHooks.h"
+#include "WriteError.h"
 
 namespace {
 Q_LOGGING_CATEGORY(lcStartup, "quorbel.startup", QtWarningMsg)
@@ -55,6 +58,8 @@ Q_LOGGING_CATEGORY(lcStartup, "quorbel.startup", QtWarningMsg)
 constexpr int BalloonMsecs = 10000;
 constexpr int UnpaintedStartMsecs = 500;
 const QString PlacementSection = QStringLiteral("FormMain");
+const QString SaveRetryQuestion =
+    QStringLiteral("\n\nこのままでは今回の設定の変更が失われます。もう一度書き込みますか？");
 const QByteArray BlankPage = "<html><body style=\"margin:0px;padding:0px;\" scroll=\"no\" "
                              "oncontextmenu=\"return false\"></body></html>\r\n";
 
@@ -103,7 +108,7 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
     ListView(TabTimeline);
     ListView(TabSearch);
     FPrefsCommand = new TPrefsCommand(*this, {*PageControlList, *PanelDetail, *TimerMain, *TimerDM,
-                                              Owner.TrayIconMain(), Files.Folder});
+                                              Owner.TrayIconMain(), Files.SoundFolders});
     connect(FCommands->Create(QStringLiteral("ActionExecutePrefs")), &QAction::triggered,
             FPrefsCommand, [this] { FPrefsCommand->Execute(); });
     new THelpCommands(*this, {*StatusBarMain, *PanelVersionUp});
@@ -396,7 +401,7 @@ void TFormMain::ShowMergeResult(const TMergeResult& result) {
             PageControlList->SetNews(j, result.TabNews[size_t(j)], FPrefs->VisibleTabSign);
     }
     if (result.Sound)
-        PlayNotifySound(*SoundOutput, Files.Folder, *result.Sound, FPrefs->SoundSet);
+        PlayNotifySound(*SoundOutput, Files.SoundFolders, *result.Sound, FPrefs->SoundSet);
 }
 
 void TFormMain::TimerMainTimer() {
@@ -542,13 +547,31 @@ void TFormMain::SaveOnClose() {
     placement.Left = normal.x();
     placement.Width = normal.width();
     placement.Height = normal.height();
-    try {
-        FPrefs->SaveToIni();
-        FPrefs->SaveFormPlacement(placement, PlacementSection);
-        FCommands->WriteShortcutFile(Files.ShortcutFileName());
-    } catch (...) {
-        // A folder that cannot be written must not keep the program from ending.
+    // The user may free the disk or the folder and try again; otherwise the
+    // program ends, but not without saying what is lost.
+    QStringList failures = SaveFiles(placement);
+    while (!failures.isEmpty() &&
+           TMessageBoxes().Question(isVisible() ? this : nullptr, QStringLiteral("書き込みエラー"),
+                                    failures.join(QLatin1Char('\n')) + SaveRetryQuestion))
+        failures = SaveFiles(placement);
+}
+
+QStringList TFormMain::SaveFiles(const TFormPlacement& placement) {
+    // Every file is tried: one that cannot be written must not cost the others.
+    QStringList failures;
+    const std::array<std::function<void()>, 3> writes = {
+        [this] { FPrefs->SaveToIni(); },
+        [&] { FPrefs->SaveFormPlacement(placement, PlacementSection); },
+        [this] { FCommands->WriteShortcutFile(Files.ShortcutFileName()); }};
+    for (const auto& write : writes) {
+        try {
+            write();
+        } catch (const TWriteError& error) {
+            if (!failures.contains(error.Message()))
+                failures.append(error.Message());
+        }
     }
+    return failures;
 }
 
 void TFormMain::closeEvent(QCloseEvent* event) {

@@ -32,6 +32,7 @@ class TStatusListView;
 class TStatusLists;
 class TTwitterFetch;
 class TVersionNotice;
+struct TFormPlacement;
 struct TMergeResult;
 struct TWindowHooks;
 
@@ -85,7 +86,8 @@ public:
     // A tray click or a second start: the window comes back to the front.
     void RestoreFromTray();
     // The program ends: remember the list font and pane height, then write
-    // the settings, the placement and the shortcut file (errors ignored).
+    // the settings, the placement and the shortcut file. A file that cannot
+    // be written is named with the reason, and the user may try again.
     void SaveOnClose();
     bool IsClosing() const { return Closing; }
 
@@ -106,6 +108,9 @@ private:
     // Sizes and places the window; returns the stored window state.
     int LoadPlacement();
     void WriteBlankPage() const;
+    // Writes the settings, the placement and the shortcut file; the messages
+    // of the files that could not be written.
+    QStringList SaveFiles(const TFormPlacement& placement);
     // False when no thread could be made for it.
     bool StartFetch(TTwitterFetch* worker, int delay, const QString& kind);
     void ShowMergeResult(const TMergeResult& result);

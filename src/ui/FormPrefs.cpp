@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -23,8 +22,8 @@
 #include <QVBoxLayout>
 
 #include "ColorPickerButton.h"
-#include "Files.h"
 #include "MessageBoxes.h"
+#include "NotifySound.h"
 #include "Numbers.h"
 #include "PrefsChecks.h"
 #include "QtConvert.h"
@@ -197,7 +196,7 @@ struct TFormPrefs::TListPageNames {
     QString PageCaption; // + NumberSuffix(i)
 };
 
-TFormPrefs::TFormPrefs(const QString& programFolder, QWidget* parent)
+TFormPrefs::TFormPrefs(const QStringList& soundFolders, QWidget* parent)
     : QDialog(parent), Boxes(std::make_unique<TMessageBoxes>()),
       OpenUrl([](const QUrl& url) { QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("FormPrefs"));
@@ -209,7 +208,7 @@ TFormPrefs::TFormPrefs(const QString& programFolder, QWidget* parent)
     PageControlPrefs->setUsesScrollButtons(false);
     PageControlPrefs->addTab(BuildAccountPage(), QStringLiteral("Wassr"));
     PageControlPrefs->addTab(BuildUpdatePage(), QStringLiteral("更新"));
-    PageControlPrefs->addTab(BuildNotifyPage(programFolder), QStringLiteral("通知"));
+    PageControlPrefs->addTab(BuildNotifyPage(soundFolders), QStringLiteral("通知"));
     PageControlPrefs->addTab(BuildBehaviourPage(), QStringLiteral("動作"));
     PageControlPrefs->addTab(BuildDisplayPage(), QStringLiteral("表示"));
     PageControlPrefs->addTab(BuildNetworkPage(), QStringLiteral("ネットワーク"));
@@ -348,7 +347,7 @@ QWidget* TFormPrefs::BuildUpdatePage() {
     return Page(QStringLiteral("TabSheetUpdate"), {group});
 }
 
-QWidget* TFormPrefs::BuildNotifyPage(const QString& programFolder) {
+QWidget* TFormPrefs::BuildNotifyPage(const QStringList& soundFolders) {
     auto* balloon = new QGroupBox(QStringLiteral("バルーン"));
     auto* balloonLayout = new QVBoxLayout(balloon);
     balloonLayout->addWidget(MakeCheck(QStringLiteral("CheckBoxBalloon")));
@@ -364,12 +363,7 @@ QWidget* TFormPrefs::BuildNotifyPage(const QString& programFolder) {
     auto* soundLayout = new QVBoxLayout(sound);
     for (const char* name : {"CheckBoxSndStatus", "CheckBoxSndReply", "CheckBoxSndMessage"})
         soundLayout->addWidget(MakeCheck(QString::fromLatin1(name)));
-    QStringList soundSets;
-    ListFolderEntries(programFolder + QStringLiteral("/sound"), soundSets);
-    QStringList setNames;
-    for (const QString& path : std::as_const(soundSets))
-        setNames.append(QFileInfo(path).fileName());
-    ComboBoxSoundSet = MakeCombo(QStringLiteral("ComboBoxSoundSet"), setNames);
+    ComboBoxSoundSet = MakeCombo(QStringLiteral("ComboBoxSoundSet"), SoundSetNames(soundFolders));
     soundLayout->addLayout(Row({new QLabel(QStringLiteral("サウンドセット：")), ComboBoxSoundSet}));
 
     auto* tray = new QGroupBox(QStringLiteral("タスクトレイ"));

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QHash>
 #include <QList>
+#include <QStringList>
 #include <QUrl>
 
 #include "FontDesc.h"
@@ -36,9 +37,8 @@ class TFormPrefs final : public QDialog {
 public:
     using TUrlOpener = std::function<void(const QUrl&)>;
 
-    // programFolder: the folder holding "sound", whose sub-folders are the
-    // sound sets offered.
-    explicit TFormPrefs(const QString& programFolder, QWidget* parent = nullptr);
+    // soundFolders: the folders whose sub-folders are the sound sets offered.
+    explicit TFormPrefs(const QStringList& soundFolders, QWidget* parent = nullptr);
     ~TFormPrefs() override;
 
     // Where the error boxes of OK go; real message boxes unless replaced.
@@ -79,7 +79,7 @@ private:
 
     QWidget* BuildAccountPage();
     QWidget* BuildUpdatePage();
-    QWidget* BuildNotifyPage(const QString& programFolder);
+    QWidget* BuildNotifyPage(const QStringList& soundFolders);
     QWidget* BuildBehaviourPage();
     QWidget* BuildDisplayPage();
     QWidget* BuildNetworkPage();

@@ -1,6 +1,7 @@
 #include "LazySoundOutput.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibrary>
 #include <QLoggingCategory>
 
@@ -11,9 +12,8 @@ const QString ModuleName = QStringLiteral("/quorbel_sound.so");
 
 using TMakeOutput = TSoundOutput* (*)();
 
-TMakeOutput FindModule() {
-    for (const QString& folder :
-         {QCoreApplication::applicationDirPath(), QStringLiteral(QUORBEL_SOUND_MODULE_DIR)}) {
+TMakeOutput FindModule(const QStringList& folders) {
+    for (const QString& folder : folders) {
         // The module stays loaded for the rest of the run.
         QLibrary module(folder + ModuleName);
         if (const auto make =
@@ -26,13 +26,21 @@ TMakeOutput FindModule() {
 
 } // namespace
 
-TLazySoundOutput::TLazySoundOutput() = default;
+TLazySoundOutput::TLazySoundOutput(QStringList moduleFolders)
+    : ModuleFolders(std::move(moduleFolders)) {}
+
 TLazySoundOutput::~TLazySoundOutput() = default;
+
+QStringList TLazySoundOutput::InstalledModuleFolders() {
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    return {programDir.path(),
+            QDir::cleanPath(programDir.filePath(QStringLiteral("../lib/quorbel")))};
+}
 
 void TLazySoundOutput::Play(const QString& path) {
     if (!Tried) {
         Tried = true;
-        if (const TMakeOutput make = FindModule())
+        if (const TMakeOutput make = FindModule(ModuleFolders))
             Output.reset(make());
     }
     if (Output)

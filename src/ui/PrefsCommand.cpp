@@ -72,7 +72,7 @@ QList<TTabRow> TPrefsCommand::TabRows() const {
 }
 
 void TPrefsCommand::Execute(bool firstRunMode) {
-    TFormPrefs dialog(Parts.ProgramFolder, &Window);
+    TFormPrefs dialog(Parts.SoundFolders, &Window);
     dialog.SetUrlOpener([this](const QUrl& url) { Window.UrlOpener().Open(url.toString()); });
     // The preview shows the font the lists have now.
     dialog.Fill(Window.Prefs(), Window.ListView(TabTimeline)->font(), TabRows(), firstRunMode);

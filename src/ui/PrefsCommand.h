@@ -4,7 +4,7 @@
 
 #include <QList>
 #include <QObject>
-#include <QString>
+#include <QStringList>
 
 #include "TabOrderList.h"
 
@@ -31,7 +31,7 @@ public:
         QTimer& TimerMain;
         QTimer& TimerDM;
         TTrayIcon& Tray;
-        QString ProgramFolder; // holds the sound sets the dialog offers
+        QStringList SoundFolders; // hold the sound sets the dialog offers
     };
 
     TPrefsCommand(TFormMain& window, TWindowParts parts);

@@ -1,17 +1,25 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-#include "Files.h"
-
-// Where the window keeps its files: the settings and list files share the
-// program's path without extension, the rest lives in the program's folder.
-// Tests point both at a scratch folder.
+// Where the window keeps its files: the settings and list files share
+// BasePath (the program's name without extension) in Folder, which also holds
+// the shortcut file and the blank page. The sound sets are the sub-folders of
+// SoundFolders, looked at in order. Tests point them at a scratch folder.
 struct TProgramFiles {
-    QString Folder = ProgramFolder();
-    QString BasePath = ProgramBasePath();
+    QString Folder;
+    QString BasePath;
+    QStringList SoundFolders;
 
     QString IniFileName() const { return BasePath + QStringLiteral(".ini"); }
     QString ShortcutFileName() const { return Folder + QStringLiteral("/shortcut.ini"); }
     QString BlankPageFileName() const { return Folder + QStringLiteral("/default.html"); }
 };
+
+// The files of the program at programPath. They live beside it while its
+// folder can be written (a copy of its own, the demo); otherwise (a
+// system-wide install) in configFolder, made for its owner alone when missing.
+// Sound sets come from beside the program, then from the installed data
+// folder, ../share/quorbel/sound.
+TProgramFiles ProgramFilesFor(const QString& programPath, const QString& configFolder);

@@ -1,9 +1,9 @@
 #include "Files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 void ListFolderEntries(const QString& folder, QStringList& list) {
     if (folder.isEmpty())
@@ -20,13 +20,9 @@ void ListFolderEntries(const QString& folder, QStringList& list) {
     }
 }
 
-QString ProgramFolder() {
-    return QCoreApplication::applicationDirPath();
-}
-
-QString ProgramBasePath() {
-    const QFileInfo program(QCoreApplication::applicationFilePath());
-    return program.dir().filePath(program.completeBaseName());
+QString UserConfigFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/quorbel");
 }
 
 std::optional<QString> WriteFileAtomically(const QString& path, const QByteArray& data,

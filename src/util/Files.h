@@ -9,10 +9,9 @@
 // list is left as it was when the folder is missing.
 void ListFolderEntries(const QString& folder, QStringList& list);
 
-// The folder of the running program, and its path without the extension:
-// the settings and list files live beside the program.
-QString ProgramFolder();
-QString ProgramBasePath();
+// Where an installed program keeps the user's settings: $XDG_CONFIG_HOME/quorbel,
+// else ~/.config/quorbel.
+QString UserConfigFolder();
 
 // Writes the whole file atomically (temporary file, then rename); an owner-only
 // file when ownerOnly is set. When anything fails the old file stays and the

@@ -2,19 +2,39 @@
 
 #include <array>
 
+#include <QDir>
 #include <QFileInfo>
 
-QString NotifySoundPath(const QString& programFolder, int kind, const QString& set) {
+#include "Files.h"
+
+QString NotifySoundPath(const QStringList& soundFolders, int kind, const QString& set) {
     static const std::array<QString, 3> names = {
         QStringLiteral("status.wav"), QStringLiteral("reply.wav"), QStringLiteral("message.wav")};
     if (kind < 0 || kind >= static_cast<int>(names.size()))
         return {};
-    return programFolder + QStringLiteral("/sound/") + set + QLatin1Char('/') + names[kind];
+    for (const QString& folder : soundFolders) {
+        const QString path = folder + QLatin1Char('/') + set + QLatin1Char('/') + names[kind];
+        if (QFileInfo(path).isFile())
+            return path;
+    }
+    return {};
 }
 
-void PlayNotifySound(TSoundOutput& output, const QString& programFolder, int kind,
+void PlayNotifySound(TSoundOutput& output, const QStringList& soundFolders, int kind,
                      const QString& set) {
-    const QString path = NotifySoundPath(programFolder, kind, set);
-    if (!path.isEmpty() && QFileInfo(path).isFile())
+    const QString path = NotifySoundPath(soundFolders, kind, set);
+    if (!path.isEmpty())
         output.Play(path);
+}
+
+QStringList SoundSetNames(const QStringList& soundFolders) {
+    QStringList names;
+    for (const QString& folder : soundFolders) {
+        QStringList entries;
+        ListFolderEntries(folder, entries);
+        for (const QString& path : std::as_const(entries))
+            names.append(QFileInfo(path).fileName());
+    }
+    names.removeDuplicates();
+    return names;
 }

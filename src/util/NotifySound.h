@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where notification sounds go: the window plays through Qt Multimedia, tests
 // record the files.
@@ -13,10 +14,14 @@ public:
 
 enum TSoundKind : int { SoundStatus = 0, SoundReply = 1, SoundMessage = 2 };
 
-// The file of a kind in a sound set: <folder>/sound/<set>/<name>.wav; empty
-// for an unknown kind.
-QString NotifySoundPath(const QString& programFolder, int kind, const QString& set);
+// The file of a kind in a sound set, <folder>/<set>/<name>.wav, from the
+// first of the sound folders that holds it; empty for an unknown kind or
+// when none does.
+QString NotifySoundPath(const QStringList& soundFolders, int kind, const QString& set);
 
 // Plays the sound of the kind when its file exists; nothing otherwise.
-void PlayNotifySound(TSoundOutput& output, const QString& programFolder, int kind,
+void PlayNotifySound(TSoundOutput& output, const QStringList& soundFolders, int kind,
                      const QString& set);
+
+// The names of the sound sets in the sound folders, each once, in folder order.
+QStringList SoundSetNames(const QStringList& soundFolders);

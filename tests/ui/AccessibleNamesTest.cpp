@@ -52,7 +52,7 @@ TEST_F(AccessibleNamesTest, EveryControlOfTheMainWindowHasAName) {
 
 TEST(AccessibleNames, EveryControlOfTheDialogsHasAName) {
     const QTemporaryDir folder;
-    const TFormPrefs prefs(folder.path());
+    const TFormPrefs prefs({folder.path()});
     const TFindDialog find;
     const TFormAbout about(QStringLiteral("http://127.0.0.1:1"));
     for (const QWidget* dialog :

@@ -154,7 +154,7 @@ protected:
     // Opens the dialog the way the preferences command does, with the sound
     // sets the build put beside the program.
     void Open(bool firstRunMode = false, const QString& programFolder = BuildPath(".")) {
-        Form = std::make_unique<TFormPrefs>(programFolder);
+        Form = std::make_unique<TFormPrefs>(QStringList{programFolder + QStringLiteral("/sound")});
         auto boxes = std::make_unique<TRecordingBoxes>();
         Boxes = boxes.get();
         Form->SetMessageBoxes(std::move(boxes));

@@ -8,7 +8,7 @@
 namespace {
 
 TEST(SoundOutputTest, TheFirstSoundLoadsTheSoundModule) {
-    TLazySoundOutput output;
+    TLazySoundOutput output({BuildPath(QStringLiteral("."))});
     EXPECT_FALSE(output.IsLoaded());
     const QString sound = BuildPath(QStringLiteral("sound/Default/status.wav"));
     ASSERT_TRUE(QFileInfo::exists(sound));

@@ -34,9 +34,12 @@ void TWindowFixture::Open(const QString& iniText, bool trayAvailable) {
     auto tray = std::make_unique<TRecordingTray>(trayAvailable);
     Tray = tray.get();
     QuorbelMain = std::make_unique<TFormQuorbelMain>(std::move(tray));
-    FormMain = std::make_unique<TFormMain>(
-        *QuorbelMain, TProgramFiles{Folder.path(), Folder.filePath(QStringLiteral("quorbel"))},
-        std::make_unique<TRecordingSound>(Played));
+    FormMain =
+        std::make_unique<TFormMain>(*QuorbelMain,
+                                    TProgramFiles{Folder.path(),
+                                                  Folder.filePath(QStringLiteral("quorbel")),
+                                                  {Folder.filePath(QStringLiteral("sound"))}},
+                                    std::make_unique<TRecordingSound>(Played));
     // A window started minimised stays so; any other comes to the front.
     if (!FormMain->isMinimized()) {
         FormMain->activateWindow();

@@ -2,10 +2,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
+#include "ModalDriver.h"
+#include "QuorbelPrefs.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -145,5 +150,43 @@ TEST_F(CloseTest, EndingWritesSettingsPlacementAndShortcuts) {
         shortcuts.contains(QStringLiteral("; 猫\r\nActionMovePickupWord=Shift+Ctrl+W\r\n")));
     EXPECT_TRUE(shortcuts.contains(QStringLiteral("; 「お気に入り」に追加\r\nActionAddFavID=")));
 }
+
+// A folder standing where the favourite-ID list goes: no write there
+// succeeds, not even root's, until the user moves it away.
+class EndWithoutWritingTest : public TWindowFixture, public testing::WithParamInterface<bool> {};
+
+TEST_P(EndWithoutWritingTest, TheUserIsToldWhichFileAndMayTryAgain) {
+    const bool tryAgain = GetParam();
+    Open(QuietAccount());
+    ASSERT_TRUE(WaitUntilIdle());
+    Main().Prefs().FavIDs[0].append(QStringLiteral("taro")); // this session's change
+    ASSERT_TRUE(QDir(Folder.path()).mkdir(QStringLiteral("quorbel.fav")));
+
+    QString question;
+    const TWhenModal<QMessageBox> user([&](QMessageBox& box) {
+        question = box.text();
+        EXPECT_EQ(QMessageBox::Question, box.icon());
+        if (tryAgain)
+            QDir(FilePath(QStringLiteral("quorbel.fav"))).removeRecursively();
+        box.button(tryAgain ? QMessageBox::Yes : QMessageBox::No)->click();
+    });
+    QSignalSpy closed(QuorbelMain.get(), &TFormQuorbelMain::Closed);
+    Tray->ChooseExit();
+
+    ASSERT_TRUE(user.HasRun());
+    EXPECT_EQ(1, closed.count());
+    EXPECT_TRUE(
+        question.startsWith(QDir::toNativeSeparators(FilePath(QStringLiteral("quorbel.fav"))) +
+                            QStringLiteral(" に書き込めません")))
+        << question.toStdString();
+    EXPECT_TRUE(question.contains(QStringLiteral("もう一度書き込みますか？")));
+    // The other files are written all the same.
+    EXPECT_TRUE(ReadFile(QStringLiteral("quorbel.ini")).contains("[FormMain]"));
+    EXPECT_TRUE(ReadFile(QStringLiteral("shortcut.ini")).contains("ActionCopy="));
+    EXPECT_EQ(tryAgain ? QByteArray("taro\r\n") : QByteArray(),
+              ReadFile(QStringLiteral("quorbel.fav")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, EndWithoutWritingTest, testing::Bool());
 
 } // namespace
