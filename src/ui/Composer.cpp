@@ -13,6 +13,7 @@
 #include <QTextDocument>
 
 #include "CommandSet.h"
+#include "DrawnText.h"
 #include "FormMain.h"
 #include "QuorbelPrefs.h"
 #include "RequestSettings.h"
@@ -221,9 +222,9 @@ void TComposer::ActionReplyExecute() {
                                            row->StateIndex == StateHeart, enableHeart));
         FReplyRid = item.Rid;
         FReplyUserID = item.UserID;
-        CheckBoxRes->setText(ReplyCaption + QStringLiteral(" @") + FReplyUserID);
+        CheckBoxRes->setText(ReplyCaption + QStringLiteral(" @") + DrawnText(FReplyUserID));
         // Shown as the text it is, never as markup.
-        CheckBoxRes->setToolTip(Qt::convertFromPlainText(item.Text));
+        CheckBoxRes->setToolTip(Qt::convertFromPlainText(DrawnText(item.Text)));
         CheckBoxRes->setChecked(true);
     }
     FocusEditAtEnd();

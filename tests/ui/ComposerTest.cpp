@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTextDocumentFragment>
 
 #include "ComposeFixture.h"
@@ -193,6 +194,15 @@ TEST_F(ComposerTest, BlockedComposerWaitsForThePost) {
     EXPECT_TRUE(EditStatus()->isEnabled());
     EXPECT_TRUE(EditStatus()->hasFocus());
     EXPECT_TRUE(ButtonUpdate()->isEnabled());
+}
+
+TEST_F(ComposerTest, TheReplyTargetsTipShowsServerTextAsDrawn) {
+    const QString stored = QStringLiteral("bidi \u202Egnp.exe\u202C\uE63E");
+    AddStatus(QStringLiteral("taro"), stored);
+    OpenWindow();
+    SelectStatus(stored);
+    Hit(Qt::CTRL | Qt::Key_T);
+    EXPECT_EQ(Qt::convertFromPlainText(QStringLiteral("bidi gnp.exe☀")), CheckBoxRes()->toolTip());
 }
 
 TEST_F(ComposerTest, FailedPostsKeepTextTargetAndHistoryUntilOneSucceeds) {
