@@ -9,6 +9,7 @@
 
 TTabRows::TTabRows(QTabWidget& tabs) : QWidget(&tabs), Tabs(tabs) {
     setObjectName(QStringLiteral("TabRows"));
+    setAccessibleName(QStringLiteral("タブ"));
     setFocusPolicy(Qt::TabFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }

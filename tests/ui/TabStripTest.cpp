@@ -89,6 +89,8 @@ TEST_F(TabStripTest, CaptionsPicturesAndNewsMarksFollowTheSettings) {
             }
             // A screen reader reads the caption, the list by its plain label.
             if (multiLine) {
+                EXPECT_EQ(QStringLiteral("タブ"),
+                          QAccessible::queryAccessibleInterface(Rows())->text(QAccessible::Name));
                 EXPECT_EQ(QStringLiteral("友&達") + mark,
                           QAccessible::queryAccessibleInterface(Button(TabFavID))
                               ->text(QAccessible::Name));
