@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 #include <QApplication>
 #include <QFile>
@@ -62,9 +63,14 @@ struct TBenchWindow {
     std::unique_ptr<TFormMain> Form;
 };
 
+// Made by the first benchmark that needs it, ended by main() while the
+// application object still lives.
+std::optional<TBenchWindow> BenchWindow;
+
 TBenchWindow& Window() {
-    static TBenchWindow window;
-    return window;
+    if (!BenchWindow)
+        BenchWindow.emplace();
+    return *BenchWindow;
 }
 
 // range(0): rows between two selections; 1 is the Down key, a large step
@@ -96,5 +102,7 @@ int main(int argc, char** argv) {
     benchmark::RunSpecifiedBenchmarks();
     RequestWorkersStop();
     WaitForWorkers(std::chrono::seconds(2));
+    BenchWindow.reset();
+    benchmark::Shutdown();
     return 0;
 }
