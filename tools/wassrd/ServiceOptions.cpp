@@ -72,6 +72,7 @@ std::optional<TServiceOptions> ParseServiceOptions(const QStringList& args, QStr
              return ok;
          }},
         {"--fault-rate", [&](const QString& v) { return ToInt(v, 0, 100, options.FaultRate); }},
+        {"--hostile-rate", [&](const QString& v) { return ToInt(v, 0, 100, options.HostileRate); }},
         {"--hourly-limit",
          [&](const QString& v) { return ToInt(v, 1, 1000000, options.HourlyLimit); }},
         {"--version-text",
@@ -110,6 +111,6 @@ QString ServiceUsage() {
     return QStringLiteral(
         "usage: wassrd [--port N] [--user U] [--password P] [--rate SECONDS_PER_NEW_STATUS]\n"
         "              [--initial N] [--seed N] [--fault-rate PERCENT] [--hourly-limit N]\n"
-        "              [--version-text TEXT]\n"
+        "              [--hostile-rate PERCENT] [--version-text TEXT]\n"
         "Listens on 127.0.0.1 and prints the port on the first line.\n");
 }

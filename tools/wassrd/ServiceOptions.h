@@ -13,7 +13,8 @@ struct TServiceOptions final {
     double SecondsPerStatus = 20.0; // 0 stops new statuses from appearing
     int Initial = 30;
     quint32 Seed = 1;
-    int FaultRate = 0; // percent of main requests that fail at random
+    int FaultRate = 0;   // percent of main requests that fail at random
+    int HostileRate = 0; // percent of new statuses with hostile rids and texts
     int HourlyLimit = 150;
     QByteArray VersionText = "0.52\r\n";
 };

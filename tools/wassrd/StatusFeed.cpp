@@ -41,6 +41,25 @@ const std::array<std::pair<const char*, const char*>, 4> ShortSeeds{{
 }};
 const QString DeadShortCode = QStringLiteral("zz9x0qw");
 
+// The author of the hostile statuses: a name that reads backwards.
+const QString HostileLogin = QStringLiteral("spoofu");
+const QString HostileScreenName = QStringLiteral("\u202Eevil");
+// Rids that would add a form field, leave their path segment or break a
+// header line if a client sent them as they are; a number after each keeps
+// it unique.
+const std::array<QString, 4> HostileRids{
+    QStringLiteral("r&status=HIJACK&x="),
+    QStringLiteral("../../statuses/destroy/"),
+    QStringLiteral("x HTTP/1.0\r\nX-Injected: yes\r\n"),
+    QStringLiteral("?x=%00#"),
+};
+// Texts whose bidi controls turn what is shown around, and zero characters.
+const std::array<QString, 3> HostileTexts{
+    QStringLiteral("bidi \u202Egnp.exe\u202C をどうぞ"),
+    QStringLiteral("ゼロ\0のあとも\0続く"),
+    QStringLiteral("\u2066隔離\u2069 と \u202D上書き\u202C\0"),
+};
+
 const QString RidAlphabet =
     QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789");
 
@@ -78,6 +97,8 @@ TStatusFeed::TStatusFeed(const TConfig& config, qint64 nowMs)
                         FirstIconStamp + qint64(i) * IconStampStep};
         Others.append(login);
     }
+    Users[HostileLogin] = {HostileLogin, HostileScreenName, "PNG", 0x202020,
+                           FirstIconStamp - IconStampStep};
     Users[Config.Account] = {Config.Account, Config.Account, "PNG", 0x6C8EBF,
                              FirstIconStamp + qint64(UserSeeds.size()) * IconStampStep};
     for (const auto& [code, url] : ShortSeeds)
@@ -125,6 +146,13 @@ QString TStatusFeed::NewRid() {
     }
 }
 
+QString TStatusFeed::NewHostileRid() {
+    const int n = HostileMade++;
+    QString rid = HostileRids[std::size_t(n) % HostileRids.size()] + QString::number(n);
+    Rids.insert(rid);
+    return rid;
+}
+
 const TFeedUser& TStatusFeed::EnsureUser(const QString& login) {
     auto found = Users.find(login);
     if (found == Users.end()) {
@@ -152,7 +180,8 @@ TFeedStatus& TStatusFeed::Append(TFeedStatus status, qint64 epoch) {
     status.Id = NextId;
     // Other users post too: the ids the account sees are increasing, with gaps.
     NextId += 1 + int(Random() % 7);
-    status.Rid = NewRid();
+    if (status.Rid.isEmpty())
+        status.Rid = NewRid();
     LastEpoch = std::max(LastEpoch, epoch);
     status.Epoch = LastEpoch;
     Statuses.push_back(std::move(status));
@@ -249,6 +278,11 @@ void TStatusFeed::Generate(qint64 epoch) {
     }
     status.Text = Fill(text, shortCode);
     status.HasUser = kind != EKind::NoUser;
+    if (Config.HostileRate > 0 && int(Random() % 100) < Config.HostileRate) {
+        status.UserLogin = HostileLogin;
+        status.Text = HostileTexts[Random() % HostileTexts.size()];
+        status.Rid = NewHostileRid();
+    }
     if (Random() % 5 == 0)
         status.Favorites.append(other);
     status.HasPhoto = Random() % 10 == 0;

@@ -26,6 +26,9 @@ public:
         quint32 Seed = 1;
         double SecondsPerStatus = 20.0;
         int Initial = 30;
+        // Percent of the generated statuses whose rid would reshape a request
+        // made from it and whose text carries bidi controls and zero characters.
+        int HostileRate = 0;
     };
     static constexpr int PageSize = 20;
     static constexpr std::size_t MaxKept = 2000;
@@ -71,6 +74,7 @@ private:
     QString Fill(QString text, const QString& shortCode);
     QString Pick(const QStringList& list);
     QString NewRid();
+    QString NewHostileRid();
     const TFeedUser& EnsureUser(const QString& login);
     const TFeedUser& OtherUser();
     const TFeedStatus* Latest(const QString& login) const;
@@ -91,4 +95,5 @@ private:
     qint64 LastEpoch = 0;
     qint64 NextDueMs = 0;
     std::size_t Generated = 0;
+    int HostileMade = 0;
 };

@@ -133,6 +133,7 @@ int TWassrService::Bind(QString& error) {
     config.Seed = Options.Seed;
     config.SecondsPerStatus = Options.SecondsPerStatus;
     config.Initial = Options.Initial;
+    config.HostileRate = Options.HostileRate;
     Feed = std::make_unique<TStatusFeed>(config, NowMs());
     // Every image type must be producible, or a client would meet a silent hole.
     for (const char* login : {"nekomimi", "hanako", "ramen_taro", "sakura88"}) {
