@@ -379,7 +379,18 @@ void TFormMain::EnableTimerMain() {
 
 void TFormMain::MergeStatuses(const TFriends& friends, const QString& kind) {
     try {
-        ShowMergeResult(FLists->MergeStatuses(friends, kind, *FPrefs));
+        // Rows arriving must not slide the rows the user is looking at.
+        std::array<TScrollHold, TabCount> held;
+        for (size_t j = 0; j < ListViews.size(); ++j) {
+            if (ListViews[j])
+                held[j] = ListViews[j]->HoldPosition(FPrefs->ReverseSort);
+        }
+        const TMergeResult result = FLists->MergeStatuses(friends, kind, *FPrefs);
+        for (size_t j = 0; j < ListViews.size(); ++j) {
+            if (ListViews[j])
+                ListViews[j]->RestorePosition(held[j]);
+        }
+        ShowMergeResult(result);
         TStatusListView* active = ActiveListView();
         if (active && active != ListView(TabMessage) && active->RowCount() > 0 &&
             active->SelectedIndex() < 0)

@@ -1,6 +1,7 @@
 #include "StatusListView.h"
 
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include "StatusListModel.h"
 
@@ -51,6 +52,44 @@ void TStatusListView::SelectRow(int index) {
     selectionModel()->setCurrentIndex(row, QItemSelectionModel::ClearAndSelect |
                                                QItemSelectionModel::Rows);
     scrollTo(row);
+}
+
+TScrollHold TStatusListView::HoldPosition(bool newestAtBottom) {
+    // The view lays rows out lazily; what is in view must be up to date.
+    executeDelayedItemsLayout();
+    TScrollHold hold;
+    hold.NewestAtBottom = newestAtBottom;
+    const QScrollBar* bar = verticalScrollBar();
+    hold.AtNewest =
+        newestAtBottom ? bar->value() == bar->maximum() : bar->value() == bar->minimum();
+    hold.SelectedInView = Selected.isValid() && RowInView(Selected);
+    // The selected row is the one the user works with; else the top row.
+    const QModelIndex anchor = hold.SelectedInView ? QModelIndex(Selected) : indexAt(QPoint(0, 0));
+    if (anchor.isValid()) {
+        hold.Anchor = anchor;
+        hold.AnchorTop = visualRect(anchor).top();
+    }
+    return hold;
+}
+
+void TStatusListView::RestorePosition(const TScrollHold& hold) {
+    executeDelayedItemsLayout();
+    QScrollBar* bar = verticalScrollBar();
+    if (hold.AtNewest) {
+        bar->setValue(hold.NewestAtBottom ? bar->maximum() : bar->minimum());
+    } else if (hold.Anchor.isValid()) {
+        const int drift = visualRect(hold.Anchor).top() - hold.AnchorTop;
+        const int step =
+            verticalScrollMode() == ScrollPerItem ? qMax(1, rowHeight(hold.Anchor)) : 1;
+        bar->setValue(bar->value() + drift / step);
+    }
+    if (hold.SelectedInView && Selected.isValid() && !RowInView(Selected))
+        scrollTo(Selected, EnsureVisible);
+}
+
+bool TStatusListView::RowInView(const QModelIndex& row) const {
+    const QRect rect = visualRect(row);
+    return rect.isValid() && viewport()->rect().intersects(rect);
 }
 
 void TStatusListView::selectionChanged(const QItemSelection& selected,

@@ -7,6 +7,15 @@
 
 class TStatusListModel;
 
+// Where a list stood before its rows changed (TStatusListView::HoldPosition).
+struct TScrollHold {
+    QPersistentModelIndex Anchor; // the row that keeps its place in the viewport
+    int AnchorTop = 0;            // its top, in viewport pixels
+    bool AtNewest = false;        // the newest rows were in view
+    bool NewestAtBottom = false;
+    bool SelectedInView = false;
+};
+
 // One of the fourteen status lists: two columns without a header, whole-row
 // single selection that stays highlighted without the focus, uniform rows.
 // Every selection change repaints the whole list, since row colours follow
@@ -25,6 +34,15 @@ public:
     // Makes the row the only selected and current one and scrolls it into view.
     void SelectRow(int index);
 
+    // Rows are about to arrive: notes what is in view, so that the rows the
+    // user is looking at (and aiming the mouse at) do not slide away.
+    // newestAtBottom: the list shows the newest rows last (ReverseSort).
+    TScrollHold HoldPosition(bool newestAtBottom);
+    // After the rows arrived: with the newest rows in view, the newest rows
+    // stay in view and the new ones show; otherwise the rows in view stay
+    // where they were. A selected row that was in view stays in view.
+    void RestorePosition(const TScrollHold& hold);
+
 signals:
     // A row's selection changed: the selection hook (ListViewFriendsSelectItem).
     void SelectItem(int row, bool selected);
@@ -34,6 +52,8 @@ protected:
                           const QItemSelection& deselected) override;
 
 private:
+    bool RowInView(const QModelIndex& row) const;
+
     TStatusListModel* StatusModel;
     QPersistentModelIndex Selected;
 };
