@@ -46,8 +46,11 @@ QString TStatusBarMain::PanelText(int i) const {
 
 void TStatusBarMain::SetPanelText(int i, const QString& text) {
     QLabel* panel = Panels.at(size_t(i));
-    if (panel->text() != text)
-        panel->setText(text);
+    if (panel->text() == text)
+        return;
+    panel->setText(text);
+    // A narrow window cuts the first panel's text; the tip shows it whole.
+    panel->setToolTip(text);
 }
 
 bool TStatusBarMain::eventFilter(QObject* watched, QEvent* event) {

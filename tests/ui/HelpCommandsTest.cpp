@@ -138,6 +138,7 @@ TEST_F(HelpCommandsTest, TheRateLimitGoesToTheThirdPanelBesideAWholeFirstPanel) 
     const auto* first = Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel0"));
     EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->contentsRect().width())
         << first->text().toStdString();
+    EXPECT_EQ(first->text(), first->toolTip());
 }
 
 TEST_F(HelpCommandsTest, TheAboutBoxsLogoOpensTheMakersPage) {
