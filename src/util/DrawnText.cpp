@@ -1,6 +1,7 @@
 #include "DrawnText.h"
 
 #include <algorithm>
+#include <array>
 
 #include "CarrierEmoji.h"
 
@@ -14,11 +15,25 @@ bool IsChanged(char16_t c) {
     return IsBidiControl(c) || IsCarrierEmoji(c);
 }
 
+// Whether the high byte of a character is one under which drawing changes
+// characters (U+20xx, U+E0xx-U+E7xx). Searches ask this of every character of
+// every row, so it is one table look-up; the exact test follows only on a hit.
+constexpr auto ChangedPages = [] {
+    std::array<bool, 256> pages{};
+    pages[0x20] = true;
+    for (int page = 0xE0; page <= 0xE7; ++page)
+        pages[size_t(page)] = true;
+    return pages;
+}();
+
 } // namespace
 
 bool IsDrawnAsStored(QStringView source) {
-    return std::none_of(source.begin(), source.end(),
-                        [](QChar c) { return IsChanged(c.unicode()); });
+    bool onPage = false;
+    for (const QChar c : source)
+        onPage |= ChangedPages[c.unicode() >> 8];
+    return !onPage || std::none_of(source.begin(), source.end(),
+                                   [](QChar c) { return IsChanged(c.unicode()); });
 }
 
 TDrawnText::TDrawnText(const QString& source) : FSource(source), FText(source) {
