@@ -1,8 +1,10 @@
 #include "ChildProcess.h"
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include <fcntl.h>
@@ -16,7 +18,8 @@ constexpr auto EndWait = std::chrono::seconds(5);
 constexpr auto EndStep = std::chrono::milliseconds(10);
 } // namespace
 
-TChildProcess::TChildProcess(const QString& program, const QStringList& args) {
+TChildProcess::TChildProcess(const QString& program, const QStringList& args,
+                             const QStringList& environment) {
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0)
         return;
@@ -28,6 +31,20 @@ TChildProcess::TChildProcess(const QString& program, const QStringList& args) {
     for (QByteArray& word : words)
         argv.push_back(word.data());
     argv.push_back(nullptr);
+    std::vector<QByteArray> settings;
+    for (const QString& entry : environment)
+        settings.push_back(entry.toLocal8Bit());
+    for (char** entry = environ; *entry; ++entry) {
+        const QByteArray setting(*entry);
+        const QByteArray name = setting.left(setting.indexOf('=') + 1);
+        if (std::none_of(settings.begin(), settings.end(),
+                         [&](const QByteArray& own) { return own.startsWith(name); }))
+            settings.push_back(setting);
+    }
+    std::vector<char*> envp;
+    for (QByteArray& entry : settings)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
 
     const pid_t parent = getpid();
     Pid = fork();
@@ -38,7 +55,7 @@ TChildProcess::TChildProcess(const QString& program, const QStringList& args) {
         if (getppid() != parent)
             _exit(127);
         dup2(pipeEnds[1], STDOUT_FILENO);
-        execv(argv[0], argv.data());
+        execve(argv[0], argv.data(), envp.data());
         _exit(127);
     }
     close(pipeEnds[1]);
@@ -66,19 +83,15 @@ TChildProcess::~TChildProcess() {
     }
 }
 
+bool TChildProcess::IsRunning() {
+    if (Pid > 0 && waitpid(Pid, nullptr, WNOHANG) != 0)
+        Pid = -1; // ended and reaped: nothing left to end
+    return Pid > 0;
+}
+
 QByteArray TChildProcess::ReadLine(int msecs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(msecs);
-    while (!Buffer.contains('\n') && Output >= 0) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-            deadline - std::chrono::steady_clock::now());
-        pollfd ready{Output, POLLIN, 0};
-        if (left.count() <= 0 || poll(&ready, 1, int(left.count())) <= 0)
-            return {};
-        char chunk[256];
-        const ssize_t got = read(Output, chunk, sizeof chunk);
-        if (got <= 0)
-            return {};
-        Buffer.append(chunk, got);
+    while (!Buffer.contains('\n') && ReadChunk(deadline)) {
     }
     const qsizetype end = Buffer.indexOf('\n');
     if (end < 0)
@@ -86,4 +99,25 @@ QByteArray TChildProcess::ReadLine(int msecs) {
     const QByteArray line = Buffer.left(end).trimmed();
     Buffer.remove(0, end + 1);
     return line;
+}
+
+QByteArray TChildProcess::ReadAll(int msecs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(msecs);
+    while (ReadChunk(deadline)) {
+    }
+    return std::exchange(Buffer, {});
+}
+
+bool TChildProcess::ReadChunk(std::chrono::steady_clock::time_point deadline) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+        deadline - std::chrono::steady_clock::now());
+    pollfd ready{Output, POLLIN, 0};
+    if (Output < 0 || left.count() <= 0 || poll(&ready, 1, int(left.count())) <= 0)
+        return false;
+    char chunk[4096];
+    const ssize_t got = read(Output, chunk, sizeof chunk);
+    if (got <= 0)
+        return false;
+    Buffer.append(chunk, got);
+    return true;
 }

@@ -26,27 +26,32 @@ QString TWindowFixture::QuietAccount() {
 }
 
 void TWindowFixture::Open(const QString& iniText, bool trayAvailable) {
-    ResetWorkersStop(); // a window closed before in this process stopped them
-    WriteFile(QStringLiteral("quorbel.ini"), iniText.toUtf8());
     QDir(Folder.path()).mkpath(QStringLiteral("sound/Default"));
     for (const char* name : {"status.wav", "reply.wav"})
         WriteFile(QStringLiteral("sound/Default/") + QLatin1String(name), "RIFF");
     auto tray = std::make_unique<TRecordingTray>(trayAvailable);
     Tray = tray.get();
+    OpenWith(iniText, std::move(tray), std::make_unique<TRecordingSound>(Played));
+    // The tray icon appears with the first fetches, once the window has painted.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return Tray->Visible; }, WaitMsecs));
+}
+
+void TWindowFixture::OpenWith(const QString& iniText, std::unique_ptr<TTrayIcon> tray,
+                              std::unique_ptr<TSoundOutput> sound) {
+    ResetWorkersStop(); // a window closed before in this process stopped them
+    WriteFile(QStringLiteral("quorbel.ini"), iniText.toUtf8());
     QuorbelMain = std::make_unique<TFormQuorbelMain>(std::move(tray));
     FormMain =
         std::make_unique<TFormMain>(*QuorbelMain,
                                     TProgramFiles{Folder.path(),
                                                   Folder.filePath(QStringLiteral("quorbel")),
                                                   {Folder.filePath(QStringLiteral("sound"))}},
-                                    std::make_unique<TRecordingSound>(Played));
+                                    std::move(sound));
     // A window started minimised stays so; any other comes to the front.
     if (!FormMain->isMinimized()) {
         FormMain->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(FormMain.get()));
     }
-    // The tray icon appears with the first fetches, once the window has painted.
-    ASSERT_TRUE(QTest::qWaitFor([this] { return Tray->Visible; }, WaitMsecs));
 }
 
 void TWindowFixture::TearDown() {
@@ -76,6 +81,11 @@ TStatusListModel& TWindowFixture::List(int j) const {
 
 bool TWindowFixture::WaitForPanel(const QString& text) const {
     return QTest::qWaitFor([&] { return Panel(0) == text; }, WaitMsecs);
+}
+
+bool TWindowFixture::WaitForStartUpFetches() const {
+    return QTest::qWaitFor([this] { return List(TabTimeline).Count() > 0; }, WaitMsecs) &&
+           WaitUntilIdle();
 }
 
 bool TWindowFixture::WaitUntilIdle() {

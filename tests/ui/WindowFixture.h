@@ -9,12 +9,13 @@
 
 #include "FormMain.h"
 #include "FormQuorbelMain.h"
+#include "NotifySound.h"
 #include "RecordingTray.h"
 
 class TStatusListModel;
 
 // The two forms over a scratch program folder, with a recording tray and
-// sound output. Open writes the settings file and makes the forms; TearDown
+// sound output (or real ones). Open writes the settings file and makes the forms; TearDown
 // closes them and waits until no request is left.
 class TWindowFixture : public testing::Test {
 protected:
@@ -22,6 +23,9 @@ protected:
     // and the start-up fetches end at once without reaching anything.
     static QString QuietAccount();
     void Open(const QString& iniText, bool trayAvailable = true);
+    // The same with the given tray and sound output and no sound files.
+    void OpenWith(const QString& iniText, std::unique_ptr<TTrayIcon> tray,
+                  std::unique_ptr<TSoundOutput> sound);
     void TearDown() override;
 
     QString FilePath(const QString& name) const { return Folder.filePath(name); }
@@ -32,6 +36,9 @@ protected:
     QString Panel(int i) const;
     TStatusListModel& List(int j) const;
     bool WaitForPanel(const QString& text) const;
+    // The start-up fetches, begun once the window has painted, brought the
+    // timeline and are done.
+    bool WaitForStartUpFetches() const;
     // Every request done and handed back.
     static bool WaitUntilIdle();
     // Runs the event loop itself, so that it goes idle between events.
