@@ -87,7 +87,8 @@ protected:
                         QFile::copy(BuildPath(QStringLiteral("sound/Default/") + name), copy));
         }
         OpenWith(Server.IniLines() + QStringLiteral("[Sound]\n") + sound,
-                 std::make_unique<TRecordingTray>(), std::make_unique<TLazySoundOutput>());
+                 std::make_unique<TRecordingTray>(),
+                 std::make_unique<TLazySoundOutput>(QStringList{BuildPath(QStringLiteral("."))}));
         ASSERT_TRUE(WaitForStartUpFetches());
         Fetch(0);
         // A start-up fetch may have brought news of its own: its sound ends first.
