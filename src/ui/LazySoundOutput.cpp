@@ -43,6 +43,8 @@ void TLazySoundOutput::Play(const QString& path) {
         if (const TMakeOutput make = FindModule(ModuleFolders))
             Output.reset(make());
     }
-    if (Output)
+    if (Output) {
+        qCDebug(lcSound) << "playing" << path;
         Output->Play(path);
+    }
 }
