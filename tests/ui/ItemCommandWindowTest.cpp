@@ -179,6 +179,27 @@ TEST_F(ItemCommandWindowTest, PagesAndCopiesOfTheSelectedStatus) {
     }
 }
 
+TEST_F(ItemCommandWindowTest, CopiesGiveStandardEmojiAndTheStoredOrder) {
+    const QString stored = QStringLiteral("晴れ\uE63E \u202Egnp.exe\u202C");
+    const QString copied = QStringLiteral("晴れ☀ \u202Egnp.exe\u202C");
+    AddStatus(QStringLiteral("kumo7"), stored);
+    OpenWindow();
+    SelectStatus(stored);
+    QGuiApplication::clipboard()->clear();
+    Hit(Qt::CTRL | Qt::SHIFT | Qt::Key_A);
+    EXPECT_EQ(copied, Clipboard());
+
+    auto* text = Main().findChild<QTextEdit*>(QStringLiteral("RichEditText"));
+    text->setFocus();
+    text->selectAll();
+    Refresh();
+    QGuiApplication::clipboard()->clear();
+    Hit(Qt::CTRL | Qt::Key_C);
+    EXPECT_EQ(copied, Clipboard());
+    // What is stored stays as it came.
+    EXPECT_EQ(stored, List(TabTimeline).ItemAt(RowOf(TabTimeline, stored))->Text);
+}
+
 TEST_F(ItemCommandWindowTest, SelectedTextIsCopiedAndSearched) {
     AddStatus(QStringLiteral("kumo7"), QStringLiteral("abc def"));
     AddStatus(QStringLiteral("hoshi9"), QStringLiteral("xyz abc"));
