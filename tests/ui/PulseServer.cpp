@@ -1,28 +1,19 @@
 #include "PulseServer.h"
 
+#include <algorithm>
 #include <cstring>
-#include <functional>
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <QThread>
+#include <QTest>
 
 namespace {
 constexpr int StartMsecs = 10000;
-constexpr int PollMsecs = 10;
 const QString SinkName = QStringLiteral("nul");
-
-bool WaitFor(const std::function<bool()>& ready) {
-    const QDeadlineTimer deadline(StartMsecs);
-    while (!ready()) {
-        if (deadline.hasExpired())
-            return false;
-        QThread::msleep(PollMsecs);
-    }
-    return true;
-}
+// How long the sink is silent before a recording counts.
+constexpr int QuietMsecs = 300;
 
 } // namespace
 
@@ -42,7 +33,8 @@ TPulseServer::TPulseServer() {
         QStringList{"HOME=" + Folder.path(), "XDG_RUNTIME_DIR=" + Folder.path(),
                     "PULSE_RUNTIME_PATH=" + Folder.path(),
                     "PULSE_STATE_PATH=" + Folder.filePath(QStringLiteral("state"))});
-    if (!WaitFor([&] { return QFileInfo::exists(socket) || !Server->IsRunning(); }) ||
+    if (!QTest::qWaitFor([&] { return QFileInfo::exists(socket) || !Server->IsRunning(); },
+                         StartMsecs) ||
         !Server->IsRunning()) {
         FFailure = QStringLiteral("pulseaudio did not start");
         return;
@@ -58,21 +50,37 @@ TPulseServer::~TPulseServer() {
 
 bool TPulseServer::StartRecording() {
     const QString parec = QStandardPaths::findExecutable(QStringLiteral("parec"));
-    const QString file = Folder.filePath(QStringLiteral("recording.raw"));
-    QFile::remove(file);
+    QFile::remove(RecordingPath());
     if (parec.isEmpty() || !Server)
         return false;
     Recorder = std::make_unique<TChildProcess>(
         parec, QStringList{"-d", SinkName + ".monitor", "--raw", "--format=s16le",
                            "--rate=" + QString::number(RecordRate), "--channels=1",
-                           "--latency-msec=20", file});
-    // The monitor carries silence while nothing plays: data means it listens.
-    return WaitFor([&] { return QFileInfo(file).size() > 0; });
+                           "--latency-msec=20", RecordingPath()});
+    // The monitor carries silence while nothing plays.
+    constexpr size_t quiet = RecordRate * QuietMsecs / 1000;
+    return QTest::qWaitFor(
+        [&] {
+            const std::vector<qint16> samples = Recorded();
+            RecordingStart = samples.size();
+            return samples.size() >= quiet && std::all_of(samples.end() - quiet, samples.end(),
+                                                          [](qint16 s) { return s == 0; });
+        },
+        StartMsecs);
 }
 
 std::vector<qint16> TPulseServer::StopRecording() {
     Recorder.reset();
-    QFile file(Folder.filePath(QStringLiteral("recording.raw")));
+    const std::vector<qint16> samples = Recorded();
+    return {samples.begin() + qsizetype(std::min(RecordingStart, samples.size())), samples.end()};
+}
+
+QString TPulseServer::RecordingPath() const {
+    return Folder.filePath(QStringLiteral("recording.raw"));
+}
+
+std::vector<qint16> TPulseServer::Recorded() const {
+    QFile file(RecordingPath());
     if (!file.open(QIODevice::ReadOnly))
         return {};
     const QByteArray bytes = file.readAll();

@@ -23,14 +23,20 @@ public:
     // Empty when the server runs; else why it does not.
     QString Failure() const { return FFailure; }
 
-    // Records the sink from now until StopRecording; false when the recorder
-    // did not start.
+    // Records the sink until StopRecording, from the moment it has been quiet
+    // for a while: the end of a sound still under way is left out. False when
+    // the recorder did not start or the sink did not become quiet.
     bool StartRecording();
     std::vector<qint16> StopRecording();
 
 private:
+    QString RecordingPath() const;
+    // All the recorder wrote so far.
+    std::vector<qint16> Recorded() const;
+
     QTemporaryDir Folder;
     std::unique_ptr<TChildProcess> Server;
     std::unique_ptr<TChildProcess> Recorder;
     QString FFailure;
+    size_t RecordingStart = 0;
 };
