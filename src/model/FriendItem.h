@@ -17,7 +17,7 @@ struct TFriendItem {
     QString ReplyUserID;
     QString Html;
     int IconIndex = 0; // image index in the row image list, -1 for none
-    QImage Icon;       // the 13x13 row icon; null = none
+    QImage Icon;       // the row icon, 13x13 logical pixels; null = none
     QString ScreenName;
     QByteArray Rid;
 };

@@ -11,10 +11,13 @@ QImage RowIconFromBytes(const QByteArray& bytes) {
     QImage picture;
     if (!picture.loadFromData(bytes, type.toLatin1().constData()))
         return {};
-    QImage icon(RowIconSize, RowIconSize, QImage::Format_RGB32);
+    constexpr int pixels = RowIconSize * RowIconPixelRatio;
+    QImage icon(pixels, pixels, QImage::Format_RGB32);
     icon.fill(Qt::white);
     QPainter painter(&icon);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(icon.rect(), picture);
+    painter.end();
+    icon.setDevicePixelRatio(RowIconPixelRatio);
     return icon;
 }

@@ -97,7 +97,8 @@ TFormMain::TFormMain(TFormQuorbelMain& owner, TProgramFiles files,
                      std::unique_ptr<TSoundOutput> sound, QWidget* parent)
     : QMainWindow(parent), Owner(owner), Files(std::move(files)), SoundOutput(std::move(sound)),
       FPrefs(std::make_unique<TQuorbelPrefs>(Files.IniFileName(), Files.BasePath)),
-      ImageListStatus(StatusPictures()), ImageListHit(HitMarkPicture()),
+      ImageListStatus(StatusPictures(qApp->devicePixelRatio())),
+      ImageListHit(HitMarkPicture(qApp->devicePixelRatio())),
       FLists(std::make_unique<TStatusLists>()) {
     setObjectName(QStringLiteral("FormMain"));
     Owner.SetMainForm(this);

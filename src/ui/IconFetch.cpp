@@ -10,8 +10,10 @@ QImage TIconFetch::PictureFromBytes(const QByteArray& bytes) {
     if (type.isEmpty() || !picture.loadFromData(bytes, type.toLatin1().constData()))
         return {};
     // The page showed it at 64x64 whatever its own size.
-    return picture.scaled(DetailIconSize, DetailIconSize, Qt::IgnoreAspectRatio,
-                          Qt::SmoothTransformation);
+    constexpr int pixels = DetailIconSize * DetailIconPixelRatio;
+    picture = picture.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    picture.setDevicePixelRatio(DetailIconPixelRatio);
+    return picture;
 }
 
 void TIconFetch::Execute() {

@@ -6,6 +6,8 @@
 #include "Worker.h"
 
 inline constexpr int DetailIconSize = 64;
+// Device pixels per logical pixel kept of the detail picture, for scaled screens.
+inline constexpr int DetailIconPixelRatio = 2;
 
 // Downloads the picture of the detail pane's icon view: one GET of the
 // author's profile image through the proxy settings, decoded and stretched to
@@ -19,7 +21,8 @@ public:
     const QString Url;
     QImage Picture;
 
-    // The 64x64 picture of image bytes; null when they are no BMP, JPEG, GIF or PNG.
+    // The 64x64 picture of image bytes (DetailIconPixelRatio pixels per
+    // logical pixel); null when they are no BMP, JPEG, GIF or PNG.
     static QImage PictureFromBytes(const QByteArray& bytes);
 
 protected:

@@ -72,5 +72,6 @@ void TIconView::paintEvent(QPaintEvent*) {
     if (Shown.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), Shown);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(QRect(0, 0, DetailIconSize, DetailIconSize), Shown);
 }

@@ -3,6 +3,7 @@
 #include <array>
 #include <functional>
 
+#include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
 #include <QPainter>
@@ -13,9 +14,12 @@ namespace {
 
 using TDraw = std::function<void(QPainter&)>;
 
-// Draws on a design grid of grid x grid units into a size x size picture.
-QImage Render(int size, qreal grid, const TDraw& draw) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+// Draws on a design grid of grid x grid units into a size x size picture of
+// size x pixelRatio device pixels.
+QImage Render(int size, qreal grid, const TDraw& draw, qreal pixelRatio = 1) {
+    const int pixels = qRound(size * pixelRatio);
+    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -32,7 +36,10 @@ public:
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+        // One picture pixel per device pixel, not a logical-size picture magnified.
+        const QPaintDevice* device = painter->device();
+        const qreal ratio = device ? device->devicePixelRatio() : qApp->devicePixelRatio();
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
     }
 
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
@@ -218,17 +225,18 @@ void ProgramPicture(QPainter& p) {
 
 } // namespace
 
-QList<QImage> StatusPictures() {
+QList<QImage> StatusPictures(qreal pixelRatio) {
     QList<QImage> pictures;
     for (const TDraw& draw : StatusDrawings)
-        pictures.append(Render(RowPictureSize, RowPictureSize, draw));
+        pictures.append(Render(RowPictureSize, RowPictureSize, draw, pixelRatio));
     return pictures;
 }
 
-QImage HitMarkPicture() {
-    return Render(RowPictureSize, RowPictureSize, [](QPainter& p) {
-        Exclamation(p, QRectF(5, 1, 3, 11), QColor(0x9B, 0x00, 0x00));
-    });
+QImage HitMarkPicture(qreal pixelRatio) {
+    return Render(
+        RowPictureSize, RowPictureSize,
+        [](QPainter& p) { Exclamation(p, QRectF(5, 1, 3, 11), QColor(0x9B, 0x00, 0x00)); },
+        pixelRatio);
 }
 
 QList<QIcon> TabPictures() {

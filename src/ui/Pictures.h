@@ -11,11 +11,12 @@ inline constexpr int TabPictureSize = 16;
 inline constexpr int TabPictureCount = 6; // plain pictures; the news variants follow
 
 // ImageListStatus, in state-mark order: N on red, "!" on blue, balloon on teal,
-// envelope on orange, a red cross, a pink heart. 13x13 each.
-QList<QImage> StatusPictures();
+// envelope on orange, a red cross, a pink heart. 13x13 each, drawn for the
+// device pixel ratio given, so they stay sharp on a scaled screen.
+QList<QImage> StatusPictures(qreal pixelRatio);
 
 // Image 0 of ImageListHit: the dark-red hit mark of a pickup-word status.
-QImage HitMarkPicture();
+QImage HitMarkPicture(qreal pixelRatio);
 
 // ImageListTabIcon: blue speech bubble, green envelope, yellow balloon, orange
 // pin, red heart, blue magnifying glass, then the same six with "!" beside them.

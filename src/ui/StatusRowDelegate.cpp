@@ -84,11 +84,18 @@ void TStatusRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
         const QImage& state = row.StateIndex >= 0 && row.StateIndex < StatusPictures.size()
                                   ? StatusPictures.at(row.StateIndex)
                                   : none;
+        // Pictures carry more pixels than their logical 13x13: drawn into
+        // that square they use the device's pixels.
+        painter->save();
+        painter->setRenderHint(QPainter::SmoothPixmapTransform);
         if (!state.isNull())
-            painter->drawImage(area.left(), top, state);
+            painter->drawImage(QRect(area.left(), top, RowPictureSize, RowPictureSize), state);
         const QImage& small = RowImages.At(row.ImageIndex);
         if (!small.isNull())
-            painter->drawImage(area.left() + RowPictureSize + PictureGap, top, small);
+            painter->drawImage(QRect(area.left() + RowPictureSize + PictureGap, top, RowPictureSize,
+                                     RowPictureSize),
+                               small);
+        painter->restore();
         area.setLeft(area.left() + 2 * (RowPictureSize + PictureGap));
         text = DrawnText(row.Caption);
     }

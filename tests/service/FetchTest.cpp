@@ -99,6 +99,12 @@ bool Near(QColor actual, QColor expected) {
            std::abs(actual.blue() - expected.blue()) < 40;
 }
 
+// The colour at a logical pixel of a picture that keeps several device pixels to each.
+QColor Logical(const QImage& picture, int x, int y) {
+    const qreal ratio = picture.devicePixelRatio();
+    return picture.pixelColor(int((x + 0.5) * ratio), int((y + 0.5) * ratio));
+}
+
 TEST(Fetch, ShortUrlsAreExpandedByOneHeadEach) {
     TFetchService service(QStringLiteral("timeline_short_urls.json"));
     std::vector<TSeen> seen;
@@ -181,21 +187,23 @@ TEST(Fetch, IconsAreDownloadedOnceSqueezedAndIndexedFromOne) {
     EXPECT_EQ(icons->Count(), 5);
     EXPECT_EQ(icons->IndexOfURL("http://" + service.Server.HostPort() + "/icon/icon48.gif"), 3);
 
-    // Each 48x48 picture is blue on its left half and red on its right.
+    // Each 48x48 picture is blue on its left half and red on its right; the
+    // icons are 13x13 logical pixels that keep four device pixels to each.
     for (int index = 1; index <= 4; ++index) {
         SCOPED_TRACE(index);
         const QImage& icon = images.At(index);
-        EXPECT_EQ(icon.size(), QSize(13, 13));
-        EXPECT_TRUE(Near(icon.pixelColor(1, 6), Qt::blue));
-        EXPECT_TRUE(Near(icon.pixelColor(11, 6), Qt::red));
+        EXPECT_EQ(icon.deviceIndependentSize(), QSizeF(13, 13));
+        EXPECT_EQ(icon.size(), QSize(52, 52));
+        EXPECT_TRUE(Near(Logical(icon, 1, 6), Qt::blue));
+        EXPECT_TRUE(Near(Logical(icon, 11, 6), Qt::red));
     }
     // 40x20 with a black square on the left: stretched, not letter-boxed, so
     // the square fills the whole height.
     const QImage& wide = images.At(5);
-    EXPECT_EQ(wide.size(), QSize(13, 13));
-    EXPECT_TRUE(Near(wide.pixelColor(2, 0), Qt::black));
-    EXPECT_TRUE(Near(wide.pixelColor(2, 12), Qt::black));
-    EXPECT_TRUE(Near(wide.pixelColor(11, 6), Qt::white));
+    EXPECT_EQ(wide.deviceIndependentSize(), QSizeF(13, 13));
+    EXPECT_TRUE(Near(Logical(wide, 2, 0), Qt::black));
+    EXPECT_TRUE(Near(Logical(wide, 2, 12), Qt::black));
+    EXPECT_TRUE(Near(Logical(wide, 11, 6), Qt::white));
 }
 
 TEST(Fetch, KnownIconsAreNotFetchedAgain) {
@@ -298,11 +306,11 @@ TEST(Fetch, ATinyIconIsStretchedAndOneThatDoesNotDecodeGivesNone) {
     EXPECT_EQ(images.Count(), 2);
     EXPECT_EQ(icons->Count(), 1);
     const QImage& tiny = images.At(1);
-    EXPECT_EQ(tiny.size(), QSize(13, 13));
+    EXPECT_EQ(tiny.deviceIndependentSize(), QSizeF(13, 13));
     const QColor pixel =
         QImage(TestDataPath(QStringLiteral("service/pixel1x1.png"))).pixelColor(0, 0);
     EXPECT_TRUE(Near(tiny.pixelColor(0, 0), pixel));
-    EXPECT_TRUE(Near(tiny.pixelColor(12, 12), pixel));
+    EXPECT_TRUE(Near(Logical(tiny, 12, 12), pixel));
 }
 
 TEST(Fetch, EmptyArrayIsDoneAndBrokenDocumentsAreParseErrors) {

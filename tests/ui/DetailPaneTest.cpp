@@ -400,7 +400,8 @@ TEST_F(DetailWindowTest, TheIconArrivesThroughTheProxyAndStaysAtHand) {
                      .arg(proxy.Port()));
     auto* icon = Main().findChild<TIconView*>(QStringLiteral("WebBrowserIcon"));
     ASSERT_TRUE(QTest::qWaitFor([icon] { return !icon->Picture().isNull(); }, 10000));
-    EXPECT_EQ(QSize(64, 64), icon->Picture().size());
+    EXPECT_EQ(QSizeF(64, 64), icon->Picture().deviceIndependentSize());
+    EXPECT_EQ(QSize(128, 128), icon->Picture().size()); // sharp on a screen scaled twice
     EXPECT_EQ(QStringList{QStringLiteral("http://icons.invalid/taro.png")}, proxy.Targets());
 
     // A status without an icon address keeps the picture; the blank pane drops it.
