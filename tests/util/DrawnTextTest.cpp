@@ -1,6 +1,8 @@
 #include "CarrierEmoji.h"
 #include "DrawnText.h"
 
+#include <ostream>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -21,6 +23,11 @@ struct EmojiCase {
     const char* standard; // UTF-8; empty for a character that stays
     const char* why;
 };
+
+// Names the case in test listings by its code point.
+void PrintTo(const EmojiCase& c, std::ostream* out) {
+    *out << "U+" << std::hex << std::uppercase << unsigned(c.carrier);
+}
 
 class CarrierEmojiTest : public testing::TestWithParam<EmojiCase> {};
 
