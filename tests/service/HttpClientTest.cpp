@@ -107,6 +107,20 @@ TEST(HttpClient, TransportFailuresAreNotStatusErrors) {
     }
 }
 
+// Icon and short-URL addresses come from replies: one that would break a
+// request line or add a header is refused before anything is sent.
+TEST(HttpClient, AnAddressThatWouldAddAHeaderIsNeverSent) {
+    TRecordingServer server;
+    for (const QByteArray& tail :
+         {QByteArray("/icon\r\nX-Injected: yes"), QByteArray("/icon HTTP/1.0\r\nX-Injected: yes"),
+          QByteArray("/icon\nX-Injected: yes")}) {
+        SCOPED_TRACE(tail.toStdString());
+        EXPECT_EQ(ErrorOf([&] { (void)THttpClient().Get(server.Url().toUtf8() + tail); }).Kind,
+                  THttpErrorKind::Transport);
+    }
+    EXPECT_TRUE(server.Requests().empty());
+}
+
 TEST(HttpClient, BodyOverTheCapFails) {
     for (const bool chunked : {false, true}) {
         SCOPED_TRACE(chunked);
