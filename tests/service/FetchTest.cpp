@@ -268,11 +268,13 @@ TEST(Fetch, ShortUrlAndIconRequestsGoThroughTheProxy) {
                   OutcomeDone);
 
         ASSERT_FALSE(seen.empty());
-        if (c.ShortUrls)
+        if (c.ShortUrls) {
             EXPECT_TRUE(
                 seen[0].Text.startsWith(QStringLiteral("見て http://example.com/長い/path")));
-        if (c.Icons)
+        }
+        if (c.Icons) {
             EXPECT_EQ(seen[0].IconIndex, 1);
+        }
         int side = 0;
         for (const TRecordedRequest& r : proxy.Server.Requests()) {
             EXPECT_TRUE(r.Target.starts_with("http://wassr.invalid/")) << r.Target;
