@@ -177,7 +177,7 @@ TEST_P(EndWithoutWritingTest, TheUserIsToldWhichFileAndMayTryAgain) {
     EXPECT_EQ(1, closed.count());
     EXPECT_TRUE(
         question.startsWith(QDir::toNativeSeparators(FilePath(QStringLiteral("quorbel.fav"))) +
-                            QStringLiteral(" に書き込めません")))
+                            QStringLiteral(" に書き込めません: ")))
         << question.toStdString();
     EXPECT_TRUE(question.contains(QStringLiteral("もう一度書き込みますか？")));
     // The other files are written all the same.
