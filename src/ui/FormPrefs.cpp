@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -299,6 +300,8 @@ QWidget* TFormPrefs::BuildAccountPage() {
                     QStringLiteral("以下のURLをダブルクリックして、アカウントを取得してください。")}
             .join(QLatin1Char('\n')));
     LabelNotice->setObjectName(QStringLiteral("LabelNotice"));
+    // Three sentences on three lines: wrapping would strand their last characters.
+    LabelNotice->setWordWrap(false);
     LabelTwitterURL = new QLabel;
     LabelTwitterURL->setObjectName(QStringLiteral("LabelTwitterURL"));
     QFont linkFont = LabelTwitterURL->font();
@@ -764,8 +767,12 @@ void TFormPrefs::SetPreviewFont(const TFontDesc& font) {
     if (color.isValid())
         preview.setColor(QPalette::WindowText, color);
     LabelFont->setPalette(preview);
-    LabelFont->setText(font.Name + QLatin1Char(' ') + QString::number(font.Size) +
-                       QStringLiteral("Pt"));
+    // A face that is not installed is drawn in a substitute: the preview names both.
+    const QString drawn = QFontInfo(LabelFont->font()).family();
+    const QString face = drawn == font.Name
+                             ? font.Name
+                             : font.Name + QStringLiteral(" (") + drawn + QLatin1Char(')');
+    LabelFont->setText(face + QLatin1Char(' ') + QString::number(font.Size) + QStringLiteral("Pt"));
 }
 
 void TFormPrefs::LabelTwitterURLDblClick() {

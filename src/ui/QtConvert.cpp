@@ -39,6 +39,22 @@ constexpr std::array<QPalette::ColorRole, SystemColorCount> SystemColorRoles{
     QPalette::Window,          // menu bar
 };
 
+// The Japanese faces of the systems the stored fonts come from, and the
+// Japanese faces Debian installs, nearest first. Qt tries a substitute only
+// when the named face itself is not installed.
+void SubstituteJapaneseFaces() {
+    static const QStringList installable{
+        QStringLiteral("IPAPGothic"),       QStringLiteral("VL PGothic"),
+        QStringLiteral("Noto Sans CJK JP"), QStringLiteral("TakaoPGothic"),
+        QStringLiteral("IPAexGothic"),      QStringLiteral("IPAGothic"),
+        QStringLiteral("VL Gothic"),        QStringLiteral("Droid Sans Japanese")};
+    for (const QString& face : {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("ＭＳ ゴシック"),
+                                QStringLiteral("ＭＳ ＵＩ ゴシック"), QStringLiteral("MS PGothic"),
+                                QStringLiteral("MS Gothic"), QStringLiteral("MS UI Gothic"),
+                                QStringLiteral("メイリオ"), QStringLiteral("Meiryo")})
+        QFont::insertSubstitutions(face, installable);
+}
+
 } // namespace
 
 QColor ToQColor(TColor color, const QPalette& palette) {
@@ -54,6 +70,8 @@ QColor ToQColor(TColor color, const QPalette& palette) {
 }
 
 QFont ToQFont(const TFontDesc& desc) {
+    static const bool substituted = (SubstituteJapaneseFaces(), true);
+    Q_UNUSED(substituted);
     QFont font(desc.Name);
     if (desc.Size > 0)
         font.setPointSize(desc.Size);

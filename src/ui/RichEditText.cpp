@@ -11,9 +11,10 @@
 
 namespace {
 
-QTextCharFormat LinkFormat() {
+// Links take the palette's link colour, so a dark palette keeps them readable.
+QTextCharFormat LinkFormat(const QPalette& palette) {
     QTextCharFormat format;
-    format.setForeground(QColor(0x00, 0x00, 0x80)); // navy
+    format.setForeground(palette.color(QPalette::Link));
     format.setFontUnderline(true);
     return format;
 }
@@ -56,7 +57,7 @@ void TRichEditText::HighlightLinks() {
     cursor.beginEditBlock();
     cursor.select(QTextCursor::Document);
     cursor.setCharFormat(QTextCharFormat());
-    const QTextCharFormat link = LinkFormat();
+    const QTextCharFormat link = LinkFormat(palette());
     for (const TTextRange& range : HighlightLinkRanges(Shown.Source())) {
         cursor.setPosition(int(Shown.DrawnPosition(range.Start)));
         cursor.setPosition(int(Shown.DrawnPosition(range.Start + range.Length)),
@@ -111,6 +112,12 @@ TLinkHit TRichEditText::UrlAt(QPoint point) const {
 
 TLinkHit TRichEditText::UserIdAt(QPoint point) const {
     return Drawn(UserIdAtPosition(Shown.Source(), SourcePositionAt(point)));
+}
+
+void TRichEditText::changeEvent(QEvent* event) {
+    QTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        HighlightLinks();
 }
 
 void TRichEditText::mouseMoveEvent(QMouseEvent* event) {

@@ -38,6 +38,7 @@ signals:
     void UserOpened(const QString& userId);
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     QMimeData* createMimeDataFromSelection() const override;

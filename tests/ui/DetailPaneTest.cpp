@@ -34,9 +34,7 @@
 
 namespace {
 
-const QColor Navy(0x00, 0x00, 0x80);
-
-// The runs of characters drawn as links: navy and underlined.
+// The runs of characters drawn as links: in the palette's link colour, underlined.
 QStringList LinkRuns(const TRichEditText& edit) {
     const QString text = edit.Text();
     QStringList runs;
@@ -45,7 +43,8 @@ QStringList LinkRuns(const TRichEditText& edit) {
         QTextCursor at(edit.document());
         at.setPosition(std::min(i + 1, int(text.size())));
         const QTextCharFormat format = at.charFormat();
-        if (i < text.size() && format.fontUnderline() && format.foreground().color() == Navy) {
+        if (i < text.size() && format.fontUnderline() &&
+            format.foreground().color() == edit.palette().color(QPalette::Link)) {
             run += text[i];
         } else if (!run.isEmpty()) {
             runs << run;

@@ -10,7 +10,9 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,6 +141,14 @@ void Edit(TQuorbelPrefs& prefs) {
         prefs.TabDisp[j] = j != TabMessage && j % 3 != 0;
         prefs.TabIndex[j] = TabCount - 1 - j;
     }
+}
+
+// The preview's text for a stored face: the face, the face drawn in its place
+// when that is another, the size and "Pt".
+QString PreviewText(const QLabel* preview, const QString& face, int size) {
+    const QString drawn = QFontInfo(preview->font()).family();
+    const QString shown = drawn == face ? face : face + " (" + drawn + ")";
+    return shown + " " + QString::number(size) + "Pt";
 }
 
 class FormPrefsTest : public testing::Test {
@@ -273,7 +283,8 @@ TEST_F(FormPrefsTest, FillsEveryControlAndReadsItBack) {
         EXPECT_EQ(edit->displayText(), QString(edit->text().size(), u'*')) << name.toStdString();
         EXPECT_FALSE(edit->text().isEmpty());
     }
-    EXPECT_EQ(Find<QLabel>(QStringLiteral("LabelFont"))->text(), "IPAゴシック 12Pt");
+    EXPECT_EQ(Find<QLabel>(QStringLiteral("LabelFont"))->text(),
+              PreviewText(Find<QLabel>(QStringLiteral("LabelFont")), "IPAゴシック", 12));
     EXPECT_EQ(Find<QLabel>(QStringLiteral("LabelTwitterURL"))->text(), Prefs.Server.WebURL);
     EXPECT_TRUE(Find<QLabel>(QStringLiteral("LabelNotice"))
                     ->text()
@@ -639,7 +650,7 @@ TEST_F(FormPrefsTest, FontPreviewBrowseAndReset) {
         dialog->accept();
     });
     Click(QStringLiteral("ButtonFont"));
-    EXPECT_EQ(preview->text(), chosen.family() + " 14Pt");
+    EXPECT_EQ(preview->text(), PreviewText(preview, chosen.family(), 14));
     EXPECT_TRUE(preview->font().italic());
     TFontDesc expected = Prefs.ListFont;
     expected.Name = chosen.family();
@@ -648,7 +659,12 @@ TEST_F(FormPrefsTest, FontPreviewBrowseAndReset) {
     EXPECT_EQ(ReadBack().ListFont, expected);
 
     Click(QStringLiteral("ButtonDefault"));
-    EXPECT_EQ(preview->text(), "ＭＳ Ｐゴシック 9Pt");
+    EXPECT_EQ(preview->text(), PreviewText(preview, "ＭＳ Ｐゴシック", 9));
+    // The stored default is drawn in a Japanese face where one is installed.
+    const QString drawn = QFontInfo(preview->font()).family();
+    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty())
+        EXPECT_TRUE(QFontDatabase::writingSystems(drawn).contains(QFontDatabase::Japanese))
+            << drawn.toStdString();
     EXPECT_EQ(preview->font().family(), "ＭＳ Ｐゴシック");
     EXPECT_EQ(preview->font().pointSize(), 9);
     EXPECT_FALSE(preview->font().italic());
