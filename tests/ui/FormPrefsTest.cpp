@@ -662,9 +662,10 @@ TEST_F(FormPrefsTest, FontPreviewBrowseAndReset) {
     EXPECT_EQ(preview->text(), PreviewText(preview, "ＭＳ Ｐゴシック", 9));
     // The stored default is drawn in a Japanese face where one is installed.
     const QString drawn = QFontInfo(preview->font()).family();
-    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty())
+    if (!QFontDatabase::families(QFontDatabase::Japanese).isEmpty()) {
         EXPECT_TRUE(QFontDatabase::writingSystems(drawn).contains(QFontDatabase::Japanese))
             << drawn.toStdString();
+    }
     EXPECT_EQ(preview->font().family(), "ＭＳ Ｐゴシック");
     EXPECT_EQ(preview->font().pointSize(), 9);
     EXPECT_FALSE(preview->font().italic());
