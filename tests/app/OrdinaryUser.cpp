@@ -38,6 +38,11 @@ void TOrdinaryUser::Start(QProcess& process, const QString& program, const QStri
     env.insert(QStringLiteral("PATH"), QStringLiteral("/usr/bin:/bin"));
     env.insert(QStringLiteral("HOME"), home);
     env.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    // A sanitizer build reports from the program as it does from the test.
+    const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : own.keys())
+        if (name.endsWith(QStringLiteral("SAN_OPTIONS")))
+            env.insert(name, own.value(name));
     for (const QString& setting : environment)
         env.insert(setting.section(QLatin1Char('='), 0, 0), setting.section(QLatin1Char('='), 1));
     process.setProcessEnvironment(env);

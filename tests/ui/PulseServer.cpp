@@ -85,6 +85,7 @@ std::vector<qint16> TPulseServer::Recorded() const {
         return {};
     const QByteArray bytes = file.readAll();
     std::vector<qint16> samples(size_t(bytes.size()) / sizeof(qint16));
-    std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(qint16));
+    if (!samples.empty())
+        std::memcpy(samples.data(), bytes.constData(), samples.size() * sizeof(qint16));
     return samples;
 }
