@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include "Names.h"
@@ -14,12 +15,23 @@ namespace {
 constexpr int RoleName = Qt::UserRole;
 const QColor DropLineColor(0x00, 0x80, 0x00);
 constexpr int DropLineInset = 2;
+// Space kept between the check boxes of neighbouring rows.
+constexpr int CheckBoxGap = 4;
 
 // Draws a row that cannot be ticked greyed out, check box included; it can
-// still be selected and dragged like the others.
+// still be selected and dragged like the others. Rows are tall enough that
+// the check boxes of neighbouring rows stay apart.
 class TLockedRowDelegate final : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QWidget* view = option.widget;
+        const int box = view->style()->pixelMetric(QStyle::PM_IndicatorHeight, &option, view);
+        size.setHeight(std::max(size.height(), box + CheckBoxGap));
+        return size;
+    }
 
 protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
@@ -53,8 +65,11 @@ void TTabOrderList::SetRows(const QList<TTabRow>& rows) {
 }
 
 QSize TTabOrderList::sizeHint() const {
-    const int rowHeight = count() > 0 ? sizeHintForRow(0) : fontMetrics().height();
-    return {QListWidget::sizeHint().width(), std::max(count(), 1) * rowHeight + 2 * frameWidth()};
+    int height = count() > 0 ? 0 : fontMetrics().height();
+    // Rows in a fallback face can be taller than the first one.
+    for (int r = 0; r < count(); ++r)
+        height += sizeHintForRow(r);
+    return {QListWidget::sizeHint().width(), height + 2 * frameWidth()};
 }
 
 QList<TTabRow> TTabOrderList::Rows() const {

@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -28,6 +29,7 @@
 
 #include "ColorPickerButton.h"
 #include "FormPrefs.h"
+#include "LayoutCheck.h"
 #include "MessageBoxes.h"
 #include "QtConvert.h"
 #include "QuorbelPrefs.h"
@@ -694,6 +696,29 @@ TEST_F(FormPrefsTest, SiteLinkOpensOnlyWebAddresses) {
     Open();
     QTest::mouseDClick(Find<QLabel>(QStringLiteral("LabelTwitterURL")), Qt::LeftButton);
     EXPECT_EQ(Opened.size(), 1);
+}
+
+TEST_F(FormPrefsTest, EveryPageShowsItsControlsWhole) {
+    Open();
+    QTabBar* bar = Pages()->tabBar();
+    for (int k = 0; k < bar->count(); ++k) {
+        GoToPage(bar->tabText(k));
+        EXPECT_EQ(LayoutFaults(Form.get()), QStringList{}) << bar->tabText(k).toStdString();
+    }
+}
+
+// Every tab's row can be seen and ticked: none cut off at the bottom, and no
+// row's check box touching the next one's.
+TEST_F(FormPrefsTest, TabListShowsEveryRowWholeAndApart) {
+    Open();
+    GoToPage(QStringLiteral("タブ"));
+    auto* list = Find<TTabOrderList>(QStringLiteral("CheckListBoxTabs"));
+    const int box = list->style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, list);
+    for (int r = 0; r < list->count(); ++r) {
+        const QRect row = list->visualItemRect(list->item(r));
+        EXPECT_TRUE(list->viewport()->rect().contains(row)) << list->item(r)->text().toStdString();
+        EXPECT_GE(row.height(), box + 2) << list->item(r)->text().toStdString();
+    }
 }
 
 } // namespace
