@@ -24,6 +24,7 @@
 namespace {
 
 constexpr int PanelHeight = 50;
+constexpr int CheckBoxWidth = 333;
 constexpr int ButtonGap = 8;  // from the button to the right edge
 constexpr int CounterGap = 6; // from the counter to the button
 constexpr int EditGap = 32;   // from the edit to the button, room for the counter
@@ -48,7 +49,8 @@ TComposer::TComposer(TFormMain& form, TWindowHooks hooks, QWidget* parent)
     setObjectName(QStringLiteral("PanelBottom"));
     setFixedHeight(PanelHeight);
     CheckBoxRes->setObjectName(QStringLiteral("CheckBoxRes"));
-    CheckBoxRes->setGeometry(8, 0, 333, 17);
+    CheckBoxRes->setGeometry(8, 0, CheckBoxWidth, 17);
+    ReplyCaptionWidth = CheckBoxRes->sizeHint().width();
     FEditStatus->setObjectName(QStringLiteral("EditStatus"));
     FEditStatus->setGeometry(8, 24, 257, 20);
     FEditStatus->installEventFilter(this);
@@ -76,8 +78,18 @@ void TComposer::ConnectCommands(TCommandSet& commands) {
             &TComposer::ActionAddPeriodExecute);
 }
 
+QSize TComposer::minimumSizeHint() const {
+    const int captionRow = CheckBoxRes->x() + ReplyCaptionWidth + ButtonGap;
+    const int editRow = FEditStatus->x() + FEditStatus->minimumSizeHint().width() + EditGap +
+                        ButtonUpdate->width() + ButtonGap;
+    return {std::max(captionRow, editRow), PanelHeight};
+}
+
 void TComposer::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // The check box ends where the button does, also in a narrow window.
+    CheckBoxRes->resize(std::min(CheckBoxWidth, width() - CheckBoxRes->x() - ButtonGap),
+                        CheckBoxRes->height());
     const int buttonLeft = width() - ButtonUpdate->width() - ButtonGap;
     ButtonUpdate->move(buttonLeft, ButtonUpdate->y());
     LabelStatusLength->move(buttonLeft - LabelStatusLength->width() - CounterGap,

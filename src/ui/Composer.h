@@ -42,6 +42,10 @@ public:
     void ActionDirectMessageExecute();
     void ActionAddPeriodExecute();
 
+    // Room for the check box's own caption and for the edit, the counter and
+    // the button side by side.
+    QSize minimumSizeHint() const override;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,6 +69,7 @@ private:
     QLabel* LabelStatusLength;
     QPushButton* ButtonUpdate;
     QPalette CounterPalette;
+    int ReplyCaptionWidth;
 
     QByteArray FReplyRid;
     QString FReplyUserID;

@@ -1,5 +1,7 @@
 #include "DetailPane.h"
 
+#include <algorithm>
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -27,13 +29,13 @@ TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
       LabelDateTime(new QLabel(this)), RichEditText(new TRichEditText(this)) {
     setObjectName(QStringLiteral("PanelDetail"));
     // The stored height wins over what the controls would like; the splitter stops here.
-    setMinimumHeight(MinimumHeight);
     PanelIcon->setObjectName(QStringLiteral("PanelIcon"));
     PanelIcon->setFixedWidth(IconPanelWidth);
     auto* icon = new QVBoxLayout(PanelIcon);
     icon->setContentsMargins(0, IconTop, 0, 0);
     icon->addWidget(WebBrowserIcon, 0, Qt::AlignLeft | Qt::AlignTop);
     icon->addStretch();
+    SetIconVisible(true);
 
     EditName->setObjectName(QStringLiteral("EditName"));
     EditName->setAccessibleName(QStringLiteral("ユーザ"));
@@ -100,6 +102,10 @@ void TDetailPane::Clear() {
 
 void TDetailPane::SetIconVisible(bool visible) {
     PanelIcon->setVisible(visible);
+    // The stored height wins over what the controls would like; the splitter
+    // stops here, and never where it would cut the icon.
+    setMinimumHeight(visible ? std::max(MinimumHeight, IconTop + WebBrowserIcon->height())
+                             : MinimumHeight);
 }
 
 void TDetailPane::SetFontFace(const QString& face) {

@@ -19,7 +19,7 @@ constexpr std::array<TPanelLayout, TStatusBarMain::PanelCount> PanelLayouts{{
     {50, Qt::AlignLeft | Qt::AlignVCenter},
 }};
 
-// What panels 1 and 2 take from the row; the last panel lies past its right edge.
+// What panels 1 and 2 take from the row.
 constexpr int FixedRoom = PanelLayouts[1].Width + PanelLayouts[2].Width;
 
 } // namespace
@@ -59,13 +59,19 @@ bool TStatusBarMain::eventFilter(QObject* watched, QEvent* event) {
     return QStatusBar::eventFilter(watched, event);
 }
 
+// A panel keeps its width while the row has room for it and is cut at the
+// row's edge; one that would begin past the edge (the last panel, as a rule)
+// is not shown.
 void TStatusBarMain::PlacePanels() {
+    const int rowWidth = PanelRow->width();
     int left = 0;
     for (int i = 0; i < PanelCount; ++i) {
-        const int width = PanelLayouts[size_t(i)].Width > 0
-                              ? PanelLayouts[size_t(i)].Width
-                              : std::max(0, PanelRow->width() - FixedRoom);
-        Panels[size_t(i)]->setGeometry(left, 0, width, PanelRow->height());
+        const int wanted = PanelLayouts[size_t(i)].Width > 0 ? PanelLayouts[size_t(i)].Width
+                                                             : rowWidth - FixedRoom;
+        const int width = std::clamp(wanted, 0, std::max(0, rowWidth - left));
+        QLabel* panel = Panels[size_t(i)];
+        panel->setGeometry(left, 0, width, PanelRow->height());
+        panel->setVisible(width > 0);
         left += width;
     }
 }

@@ -9,7 +9,7 @@ class QLabel;
 // The main window's status bar: panel 0 the progress and result texts, 1 the
 // item count, 2 the request limit, 3 unused. The panels keep fixed widths, the
 // first the room the second and third leave, so a text in one never narrows
-// another.
+// another; none reaches past the bar's edge.
 class TStatusBarMain final : public QStatusBar {
     Q_OBJECT
 public:

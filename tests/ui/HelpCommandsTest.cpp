@@ -121,20 +121,24 @@ TEST_F(HelpCommandsTest, TheRateLimitGoesToTheThirdPanelBesideAWholeFirstPanel) 
     EXPECT_TRUE(QTest::qWaitFor([this] { return Panel(2) == QStringLiteral("100 r/h"); }, 15000))
         << Panel(2).toStdString();
 
-    // Panel 0 takes what panels 1 and 2 leave; panel 3 lies past the right edge.
+    // Panel 0 takes what panels 1 and 2 leave; panel 3 would begin at the
+    // right edge and is not shown.
     const QWidget* row =
         Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel0"))->parentWidget();
     QList<int> lefts, widths;
+    QList<bool> shown;
     for (int i = 0; i < 4; ++i) {
-        const QRect panel =
-            Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel%1").arg(i))->geometry();
-        lefts << panel.left();
-        widths << panel.width();
+        const QLabel* panel =
+            Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel%1").arg(i));
+        lefts << panel->geometry().left();
+        widths << panel->width();
+        shown << panel->isVisible();
     }
     const int room = row->width() - 200;
     EXPECT_GT(room, 0);
-    EXPECT_EQ((QList<int>{room, 100, 100, 50}), widths);
+    EXPECT_EQ((QList<int>{room, 100, 100, 0}), widths);
     EXPECT_EQ((QList<int>{0, room, room + 100, row->width()}), lefts);
+    EXPECT_EQ((QList<bool>{true, true, true, false}), shown);
     const auto* first = Main().findChild<QLabel*>(QStringLiteral("StatusBarMainPanel0"));
     EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->contentsRect().width())
         << first->text().toStdString();
