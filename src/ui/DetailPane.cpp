@@ -20,6 +20,7 @@ constexpr int IconPanelWidth = 65;
 constexpr int IconTop = 4;
 constexpr int NamePixelSize = 15;
 constexpr int MinimumHeight = 56;
+constexpr int NameDateGap = 4; // a cut name never runs into the date
 
 } // namespace
 
@@ -66,6 +67,7 @@ TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
     auto* status = new QGridLayout;
     status->setContentsMargins(2, 4, 4, 0);
     status->setSpacing(0);
+    status->setHorizontalSpacing(NameDateGap);
     status->addWidget(EditName, 0, 0);
     status->addWidget(LabelDateTime, 0, 1);
     status->addWidget(RichEditText, 1, 0, 1, 2);

@@ -41,16 +41,22 @@ TStatusBarMain::TStatusBarMain(QWidget* parent) : QStatusBar(parent) {
 }
 
 QString TStatusBarMain::PanelText(int i) const {
-    return Panels.at(size_t(i))->text();
+    return Texts.at(size_t(i));
 }
 
 void TStatusBarMain::SetPanelText(int i, const QString& text) {
-    QLabel* panel = Panels.at(size_t(i));
-    if (panel->text() == text)
+    if (Texts.at(size_t(i)) == text)
         return;
-    panel->setText(text);
-    // A narrow window cuts the first panel's text; the tip shows it whole.
-    panel->setToolTip(text);
+    Texts[size_t(i)] = text;
+    Panels[size_t(i)]->setToolTip(text);
+    ShowPanelText(i);
+}
+
+// A narrow window cuts a text with an ellipsis; the tip shows it whole.
+void TStatusBarMain::ShowPanelText(int i) {
+    QLabel* panel = Panels[size_t(i)];
+    panel->setText(panel->fontMetrics().elidedText(Texts[size_t(i)], Qt::ElideRight,
+                                                   panel->contentsRect().width()));
 }
 
 bool TStatusBarMain::eventFilter(QObject* watched, QEvent* event) {
@@ -72,6 +78,7 @@ void TStatusBarMain::PlacePanels() {
         QLabel* panel = Panels[size_t(i)];
         panel->setGeometry(left, 0, width, PanelRow->height());
         panel->setVisible(width > 0);
+        ShowPanelText(i);
         left += width;
     }
 }

@@ -27,7 +27,9 @@ protected:
 
 private:
     void PlacePanels();
+    void ShowPanelText(int i);
 
     QWidget* PanelRow = nullptr;
     std::array<QLabel*, PanelCount> Panels{};
+    std::array<QString, PanelCount> Texts;
 };

@@ -108,7 +108,7 @@ TEST_F(HelpCommandsTest, TimerDMEnablesTheCheckAgain) {
     EXPECT_TRUE(WaitUntilIdle());
 }
 
-TEST_F(HelpCommandsTest, TheRateLimitGoesToTheThirdPanelBesideAWholeFirstPanel) {
+TEST_F(HelpCommandsTest, TheRateLimitGoesToTheThirdPanelAndANarrowFirstPanelEndsInAnEllipsis) {
     OpenAndSettle();
     Main().resize(520, Main().height());
     Press(Qt::CTRL | Qt::Key_R);
@@ -143,6 +143,17 @@ TEST_F(HelpCommandsTest, TheRateLimitGoesToTheThirdPanelBesideAWholeFirstPanel) 
     EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->contentsRect().width())
         << first->text().toStdString();
     EXPECT_EQ(first->text(), first->toolTip());
+
+    // A narrower window cuts the text with an ellipsis; the tip and the
+    // panel's text stay whole.
+    const QString whole = Panel(0);
+    Main().resize(300, Main().height());
+    QTest::qWait(10);
+    EXPECT_TRUE(first->text().endsWith(u'…')) << first->text().toStdString();
+    EXPECT_TRUE(whole.startsWith(first->text().chopped(1))) << first->text().toStdString();
+    EXPECT_LE(first->fontMetrics().horizontalAdvance(first->text()), first->contentsRect().width());
+    EXPECT_EQ(whole, first->toolTip());
+    EXPECT_EQ(whole, Panel(0));
 }
 
 TEST_F(HelpCommandsTest, TheAboutBoxsLogoOpensTheMakersPage) {

@@ -38,21 +38,17 @@ int NeededWidth(const QWidget* widget) {
     return frame + button->fontMetrics().size(Qt::TextShowMnemonic, button->text()).width();
 }
 
-// A caption must be as wide as its text, unless its tip shows the same text
-// whole; a wrapped label reflows instead and must be as high as its text at
-// the width it got.
+// A caption must be as wide as its text; a wrapped label reflows instead and
+// must be as high as its text at the width it got.
 void CheckCaption(const QWidget* widget, QStringList& faults) {
     const auto* label = qobject_cast<const QLabel*>(widget);
-    const auto* button = qobject_cast<const QAbstractButton*>(widget);
-    if (!label && !button)
+    if (!label && !qobject_cast<const QAbstractButton*>(widget))
         return;
     if (label && label->wordWrap()) {
         if (label->height() < label->heightForWidth(label->width()))
             faults.append(QStringLiteral("%1 too low").arg(Describe(widget)));
         return;
     }
-    if (widget->toolTip() == (label ? label->text() : button->text()))
-        return;
     const int needed = NeededWidth(widget);
     if (widget->width() < needed)
         faults.append(QStringLiteral("%1 too narrow: %2 < %3")
