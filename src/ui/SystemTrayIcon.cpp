@@ -3,6 +3,8 @@
 #include <QMenu>
 #include <QSystemTrayIcon>
 
+#include "BalloonMarkup.h"
+
 TSystemTrayIcon::TSystemTrayIcon(QList<QIcon> images, QObject* parent)
     : TTrayIcon(parent), Images(std::move(images)) {}
 
@@ -15,6 +17,7 @@ void TSystemTrayIcon::CreateIcon() {
     exit->setObjectName(QStringLiteral("PopupMenuExit"));
     connect(exit, &QAction::triggered, this, &TTrayIcon::ExitRequested);
     Icon = std::make_unique<QSystemTrayIcon>();
+    BalloonMarkup = BalloonReadsMarkup();
     Icon->setObjectName(QStringLiteral("TrayIconMain"));
     Icon->setContextMenu(Menu.get());
     Icon->setIcon(Images.value(ImageIndex));
@@ -54,6 +57,8 @@ void TSystemTrayIcon::SetImage(int index) {
 }
 
 void TSystemTrayIcon::ShowBalloon(const QString& title, const QString& text, int msecs) {
+    // Status texts are the server's: "<3" or a tag in one is text, not markup.
     if (Icon)
-        Icon->showMessage(title, text, QSystemTrayIcon::Information, msecs);
+        Icon->showMessage(title, BalloonMarkup ? text.toHtmlEscaped() : text,
+                          QSystemTrayIcon::Information, msecs);
 }

@@ -33,4 +33,5 @@ private:
     std::unique_ptr<QMenu> Menu;
     std::unique_ptr<QSystemTrayIcon> Icon; // after Menu: goes first
     int ImageIndex = 0;
+    bool BalloonMarkup = false; // the balloon's text is read as markup
 };

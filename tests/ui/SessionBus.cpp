@@ -12,7 +12,7 @@ constexpr int StartMsecs = 10000;
 constexpr int PollMsecs = 10;
 } // namespace
 
-TSessionBus::TSessionBus() {
+TSessionBus::TSessionBus(const QStringList& hostArgs) {
     const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
     if (daemon.isEmpty()) {
         FFailure = QStringLiteral("dbus-daemon is not installed (Debian package dbus)");
@@ -25,9 +25,8 @@ TSessionBus::TSessionBus() {
         FFailure = QStringLiteral("dbus-daemon did not start a session bus");
         return;
     }
-    Host =
-        std::make_unique<TChildProcess>(BuildPath(QStringLiteral("tests/snihost")), QStringList{},
-                                        QStringList{"DBUS_SESSION_BUS_ADDRESS=" + FAddress});
+    Host = std::make_unique<TChildProcess>(BuildPath(QStringLiteral("tests/snihost")), hostArgs,
+                                           QStringList{"DBUS_SESSION_BUS_ADDRESS=" + FAddress});
     const QJsonObject ready = NextEvent(StartMsecs);
     if (ready[QStringLiteral("event")] != QStringLiteral("ready")) {
         FFailure = QStringLiteral("the StatusNotifier host did not start: ") +

@@ -13,7 +13,8 @@
 // connects to it once per process, so one bus serves one test process.
 class TSessionBus final {
 public:
-    TSessionBus();
+    // hostArgs: snihost's (--markup).
+    explicit TSessionBus(const QStringList& hostArgs = {});
     ~TSessionBus();
 
     // Empty when the bus and the host run; else why they do not.

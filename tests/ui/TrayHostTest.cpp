@@ -33,7 +33,9 @@ constexpr int ToolMsecs = 5000;
 const QString Caption = QStringLiteral("demo - Quorbel Ver0.52");
 const QString TimelineDone = QStringLiteral("フレンド・タイムライン取得終了 (%1件)");
 const QString NewsTitle = QStringLiteral("Wassr:新着フレンド・タイムライン (1件)");
-const QString NewsText = QStringLiteral("hanako : 窓の外に猫\r\n");
+// A status with what a markup reader would take for markup.
+const QString NewsStatus = QStringLiteral("<b>窓</b>の外に猫 & <3");
+const QString NewsText = QStringLiteral("hanako : ") + NewsStatus + QStringLiteral("\r\n");
 
 // The pixels of the red "N" badge that marks news.
 int BadgePixels(const QImage& image) {
@@ -103,7 +105,7 @@ protected:
         ASSERT_TRUE(WaitForPanel(TimelineDone.arg(expected))) << Panel(0).toStdString();
     }
     void FetchNews() {
-        ASSERT_TRUE(Server.Admin("/admin/post", {{"user", "hanako"}, {"text", "窓の外に猫"}}));
+        ASSERT_TRUE(Server.Admin("/admin/post", {{"user", "hanako"}, {"text", NewsStatus}}));
         Fetch(1);
     }
 
@@ -314,6 +316,7 @@ private:
 };
 
 TEST_F(TrayHostTest, AStatusNotifierHostShowsTheItemItsTipNewsAndBringsTheWindowBack) {
+    // A notification server that reads no markup shows the body as it is.
     TSessionBus bus;
     if (!bus.Failure().isEmpty())
         GTEST_SKIP() << bus.Failure().toStdString();
@@ -342,6 +345,19 @@ TEST_F(TrayHostTest, AStatusNotifierHostShowsTheItemItsTipNewsAndBringsTheWindow
     EXPECT_TRUE(bus.NextEvent(200).isEmpty()) << "a second notification";
 
     ExpectHiddenAndBroughtBack([&] { item.Activate(); });
+}
+
+TEST_F(TrayHostTest, ANotificationServerThatReadsMarkupGetsTheStatusAsText) {
+    TSessionBus bus({QStringLiteral("--markup")});
+    if (!bus.Failure().isEmpty())
+        GTEST_SKIP() << bus.Failure().toStdString();
+    OpenWithSystemTray();
+    ASSERT_EQ(QStringLiteral("item"), bus.NextEvent(WaitMsecs)[QStringLiteral("event")].toString());
+    FetchNews();
+    const QJsonObject notice = bus.NextEvent(WaitMsecs);
+    EXPECT_EQ(NewsTitle, notice[QStringLiteral("summary")].toString());
+    EXPECT_EQ(QStringLiteral("hanako : &lt;b&gt;窓&lt;/b&gt;の外に猫 &amp; &lt;3\r\n"),
+              notice[QStringLiteral("body")].toString());
 }
 
 TEST_F(TrayHostTest, WithoutAnyHostTheWindowStaysOnTheTaskbarAndNewsIsQuiet) {

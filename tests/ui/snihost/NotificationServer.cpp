@@ -3,6 +3,8 @@
 #include "EventLog.h"
 
 QStringList TNotificationServer::GetCapabilities() const {
+    if (Markup)
+        return {QStringLiteral("body"), QStringLiteral("body-markup")};
     return {QStringLiteral("body")};
 }
 

@@ -4,12 +4,13 @@
 #include <QStringList>
 #include <QVariantMap>
 
-// org.freedesktop.Notifications that shows nothing and logs every Notify call.
+// org.freedesktop.Notifications that shows nothing and logs every Notify call;
+// with markup it says it reads markup in a body, as most desktops' servers do.
 class TNotificationServer final : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
 public:
-    using QObject::QObject;
+    explicit TNotificationServer(bool markup) : Markup(markup) {}
 
 public slots:
     QStringList GetCapabilities() const;
@@ -24,5 +25,6 @@ signals:
     void ActionInvoked(uint id, const QString& actionKey);
 
 private:
+    bool Markup;
     uint LastId = 0;
 };

@@ -1,7 +1,7 @@
 // A StatusNotifier host for the tray tests: on the session bus it owns
 // org.kde.StatusNotifierWatcher and org.freedesktop.Notifications, prints
 // {"event":"ready"} once both are its own, then one line per registered item
-// and per notification.
+// and per notification. With --markup its notification server reads markup.
 #include <cstdlib>
 
 #include <QCoreApplication>
@@ -16,7 +16,7 @@ int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QDBusConnection bus = QDBusConnection::sessionBus();
     TStatusNotifierWatcher watcher;
-    TNotificationServer notifications;
+    TNotificationServer notifications(app.arguments().contains(QStringLiteral("--markup")));
     constexpr auto exported = QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals |
                               QDBusConnection::ExportAllProperties;
     if (!bus.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher, exported) ||
