@@ -6,8 +6,10 @@
 TProgramFiles ProgramFilesFor(const QString& programPath, const QString& configFolder) {
     const QFileInfo program(programPath);
     const QDir programDir = program.absoluteDir();
+    const QString dataFolder =
+        QDir::cleanPath(programDir.filePath(QStringLiteral("../share/quorbel")));
     QString folder = programDir.path();
-    if (!QFileInfo(folder).isWritable()) {
+    if (QFileInfo(dataFolder).isDir() || !QFileInfo(folder).isWritable()) {
         folder = QDir::cleanPath(configFolder);
         if (!QFileInfo::exists(folder)) {
             // The settings hold the scrambled password: nobody else may look in.
@@ -19,5 +21,5 @@ TProgramFiles ProgramFilesFor(const QString& programPath, const QString& configF
     return {folder,
             QDir(folder).filePath(program.completeBaseName()),
             {programDir.filePath(QStringLiteral("sound")),
-             QDir::cleanPath(programDir.filePath(QStringLiteral("../share/quorbel/sound")))}};
+             QDir(dataFolder).filePath(QStringLiteral("sound"))}};
 }

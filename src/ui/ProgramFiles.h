@@ -18,8 +18,9 @@ struct TProgramFiles {
 };
 
 // The files of the program at programPath. They live beside it while its
-// folder can be written (a copy of its own, the demo); otherwise (a
-// system-wide install) in configFolder, made for its owner alone when missing.
-// Sound sets come from beside the program, then from the installed data
-// folder, ../share/quorbel/sound.
+// folder can be written (a copy of its own, the demo); in configFolder, made
+// for its owner alone when missing, when it cannot be written or when the
+// program is installed (its data folder ../share/quorbel is there), so that
+// no one, root included, writes settings into an install. Sound sets come
+// from beside the program, then from the data folder's sound.
 TProgramFiles ProgramFilesFor(const QString& programPath, const QString& configFolder);

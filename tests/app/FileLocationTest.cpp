@@ -17,6 +17,7 @@ constexpr int WaitMsecs = 15000;
 struct TLocationCase {
     const char* Name;
     bool ProgramFolderWritable; // a copy of the user's own, or a system-wide install
+    bool Installed;             // in bin/, beside share/quorbel
     const char* ConfigHome;     // XDG_CONFIG_HOME below HOME; null: not set
     const char* Expected;       // where the files go: below HOME, or null for beside the program
 };
@@ -50,11 +51,18 @@ TEST_P(FileLocationTest, SettingsGoBesideTheProgramOrToTheUsersConfigFolder) {
     const TLocationCase& c = GetParam();
     const QTemporaryDir programFolder;
     const QTemporaryDir home;
-    const QString program = programFolder.filePath(QStringLiteral("quorbel"));
+    const QString programDir =
+        c.Installed ? programFolder.filePath(QStringLiteral("bin")) : programFolder.path();
+    if (c.Installed) {
+        ASSERT_TRUE(QDir(programFolder.path()).mkpath(QStringLiteral("bin")));
+        ASSERT_TRUE(QDir(programFolder.path()).mkpath(QStringLiteral("share/quorbel/sound")));
+    }
+    const QString program = QDir(programDir).filePath(QStringLiteral("quorbel"));
     ASSERT_TRUE(QFile::copy(BuildPath(QStringLiteral("quorbel")), program));
     ASSERT_TRUE(TOrdinaryUser::OpenToAll(programFolder.path()));
+    ASSERT_TRUE(TOrdinaryUser::OpenToAll(programDir));
     if (c.ProgramFolderWritable) {
-        ASSERT_TRUE(TOrdinaryUser::Own(programFolder.path()));
+        ASSERT_TRUE(TOrdinaryUser::Own(programDir));
     }
     ASSERT_TRUE(TOrdinaryUser::Own(home.path()));
 
@@ -77,14 +85,14 @@ TEST_P(FileLocationTest, SettingsGoBesideTheProgramOrToTheUsersConfigFolder) {
     if (!c.Expected) {
         expected.append(QStringLiteral("quorbel"));
         expected.sort();
-        EXPECT_EQ(expected, Entries(programFolder.path()));
+        EXPECT_EQ(expected, Entries(programDir));
         EXPECT_FALSE(QFileInfo::exists(home.filePath(QStringLiteral(".config/quorbel"))));
         return;
     }
     const QString folder = home.filePath(QLatin1String(c.Expected));
     expected.sort();
     EXPECT_EQ(expected, Entries(folder));
-    EXPECT_EQ(QStringList{QStringLiteral("quorbel")}, Entries(programFolder.path()));
+    EXPECT_EQ(QStringList{QStringLiteral("quorbel")}, Entries(programDir));
     // The settings hold the scrambled password: the folder is the user's alone.
     EXPECT_EQ(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner |
                   QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser,
@@ -94,10 +102,14 @@ TEST_P(FileLocationTest, SettingsGoBesideTheProgramOrToTheUsersConfigFolder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Installs, FileLocationTest,
-    testing::Values(TLocationCase{"Portable", true, nullptr, nullptr},
-                    TLocationCase{"SystemWide", false, nullptr, ".config/quorbel"},
-                    TLocationCase{"SystemWideWithConfigHome", false, "settings",
-                                  "settings/quorbel"}),
+    testing::Values(TLocationCase{"Portable", true, false, nullptr, nullptr},
+                    TLocationCase{"SystemWide", false, true, nullptr, ".config/quorbel"},
+                    TLocationCase{"SystemWideWithConfigHome", false, true, "settings",
+                                  "settings/quorbel"},
+                    // A user's own install (~/.local) or root's run of a system one.
+                    TLocationCase{"InstalledWritable", true, true, nullptr, ".config/quorbel"},
+                    // Unwritable without an install layout: a copy on read-only media.
+                    TLocationCase{"ReadOnlyCopy", false, false, nullptr, ".config/quorbel"}),
     [](const testing::TestParamInfo<TLocationCase>& info) { return std::string(info.param.Name); });
 
 } // namespace
