@@ -29,7 +29,6 @@ TDetailPane::TDetailPane(const TQuorbelPrefs& prefs, QWidget* parent)
       WebBrowserIcon(new TIconView(prefs, PanelIcon)), EditName(new TDrawnLineEdit(this)),
       LabelDateTime(new QLabel(this)), RichEditText(new TRichEditText(this)) {
     setObjectName(QStringLiteral("PanelDetail"));
-    // The stored height wins over what the controls would like; the splitter stops here.
     PanelIcon->setObjectName(QStringLiteral("PanelIcon"));
     PanelIcon->setFixedWidth(IconPanelWidth);
     auto* icon = new QVBoxLayout(PanelIcon);

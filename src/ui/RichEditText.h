@@ -6,9 +6,10 @@
 #include "LinkFinder.h"
 
 // The whole text of the selected status (RichEditText): read-only plain text
-// whose mentions and web addresses are drawn navy and underlined. The pointer
-// turns into a hand over a link; a double-click with the left button opens
-// it, a single click does nothing. A double-click leaves no selection behind.
+// whose mentions and web addresses are drawn underlined in the palette's link
+// colour. The pointer turns into a hand over a link; a double-click with the
+// left button opens it, a single click does nothing. A double-click leaves no
+// selection behind.
 // The text is drawn as DrawnText draws it; links are found in the stored text,
 // and copying gives the stored characters (with standard emoji), so neither
 // depends on what drawing changed.

@@ -74,5 +74,5 @@ QString TDrawnText::CopyText(qsizetype start, qsizetype end) const {
 }
 
 QString DrawnText(const QString& source) {
-    return IsDrawnAsStored(source) ? source : TDrawnText(source).Text();
+    return TDrawnText(source).Text();
 }

@@ -54,6 +54,14 @@ protected:
         Settle();
     }
     QScrollBar* Bar() const { return Timeline()->verticalScrollBar(); }
+    // Scrolls to the newest rows: the top, or the bottom in reverse order.
+    void ShowNewest() {
+        if (Reverse())
+            Timeline()->scrollToBottom();
+        else
+            Timeline()->scrollToTop();
+        Settle();
+    }
     // The status the mouse would hit at this point of the list.
     qint32 IdAt(QPoint point) const {
         const QModelIndex row = Timeline()->indexAt(point);
@@ -65,6 +73,7 @@ protected:
     QPoint RowPoint(int visibleRow) const {
         return {150, RowHeight() * visibleRow + RowHeight() / 2};
     }
+    qint32 NewestVisibleId() const { return Reverse() ? LastVisibleId() : FirstVisibleId(); }
     qint32 FirstVisibleId() const { return IdAt(RowPoint(0)); }
     qint32 LastVisibleId() const {
         // Scrolled by whole rows, the list may end above the viewport's bottom.
@@ -95,24 +104,16 @@ TEST_P(SteadyListTest, RowsInViewStayPutWhileScrolledAway) {
 }
 
 TEST_P(SteadyListTest, NewStatusesShowWhileTheNewestAreInView) {
-    if (Reverse())
-        Timeline()->scrollToBottom();
-    else
-        Timeline()->scrollToTop();
-    Settle();
-    ASSERT_EQ(140, Reverse() ? LastVisibleId() : FirstVisibleId());
+    ShowNewest();
+    ASSERT_EQ(140, NewestVisibleId());
 
     Merge(141, 143);
-    EXPECT_EQ(143, Reverse() ? LastVisibleId() : FirstVisibleId());
+    EXPECT_EQ(143, NewestVisibleId());
 }
 
 TEST_P(SteadyListTest, TheSelectedRowStaysInView) {
     // The selected row at the far edge from the newest: the arrivals push it.
-    if (Reverse())
-        Timeline()->scrollToBottom();
-    else
-        Timeline()->scrollToTop();
-    Settle();
+    ShowNewest();
     const QPoint farEdge =
         Reverse() ? RowPoint(0)
                   : QPoint(150, Timeline()->viewport()->height() - RowHeight() * 3 / 2);
