@@ -1,6 +1,5 @@
 #include "FormMain.h"
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 
