@@ -76,10 +76,13 @@ int SearchTimeline(TStatusLists& lists, const QString& query, bool reverseSort) 
     for (int r = 0; r < timeline.Count(); ++r) {
         PrefetchAhead(timeline, r);
         const TListRow& row = timeline.Row(r);
+        if (!row.Item)
+            continue;
         joined.resize(0);
         joined.append(row.Caption).append(row.Text);
-        AsDrawn(joined);
-        if (!row.Item || !finder.In(joined))
+        if (!row.Item->RowDrawnAsStored)
+            AsDrawn(joined);
+        if (!finder.In(joined))
             continue;
         // The timeline row already shows the record with its reply prefix.
         result.AppendRow({row.Item, row.Item->UserID, row.Text, row.ImageIndex, row.StateIndex});

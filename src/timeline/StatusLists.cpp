@@ -1,5 +1,6 @@
 #include "StatusLists.h"
 
+#include "DrawnText.h"
 #include "NoticeCollector.h"
 #include "NotifySound.h"
 #include "StatusFilters.h"
@@ -78,6 +79,7 @@ TMergeResult TStatusLists::MergeStatuses(const TFriends& friends, const QString&
         }
 
         TListRow row{item, s.UserID, StatusRowText(*item)};
+        item->RowDrawnAsStored = IsDrawnAsStored(row.Caption) && IsDrawnAsStored(row.Text);
         row.ImageIndex =
             prefs.EnableDisplayIcon ? s.IconIndex : (anyPick ? ImageHitMark : ImageNone);
         notices.BeginStatus(item->UserID, item->Text);
