@@ -4,6 +4,8 @@
 #include <memory>
 #include <thread>
 
+#include <malloc.h>
+
 #include <QApplication>
 
 #include <fontconfig/fontconfig.h>
@@ -30,6 +32,10 @@ constexpr auto WorkerWait = std::chrono::seconds(2);
 } // namespace
 
 int main(int argc, char** argv) {
+    // glibc gives every thread that allocates while another does an arena of
+    // its own and keeps the pages each frees; the window and its few request
+    // threads share two.
+    mallopt(M_ARENA_MAX, 2);
     // Reading the font configuration takes a few milliseconds the first text
     // would otherwise wait for; it runs while the application connects to the
     // display.
