@@ -1,237 +1,33 @@
 #include "HttpClient.h"
 
-#include <memory>
-#include <string>
-
-#include <QLoggingCategory>
-
-#include "CurlLibrary.h"
-
-namespace {
-Q_LOGGING_CATEGORY(lcHttp, "quorbel.http", QtWarningMsg)
-
-// A transfer that moves less than this a second for the low-speed time is dropped.
-constexpr long LowSpeedBytes = 1;
-// How long one wait for socket activity lasts, so the stop flag is seen promptly.
-constexpr int PollMilliseconds = 20;
-
-struct TTransfer {
-    qsizetype Cap = 0;
-    bool Overflow = false;
-    QByteArray Body;
-    QByteArray Location;
-};
-
-size_t WriteBody(char* data, size_t size, size_t count, void* user) {
-    auto* transfer = static_cast<TTransfer*>(user);
-    const auto bytes = qsizetype(size * count);
-    if (bytes > transfer->Cap - transfer->Body.size()) {
-        transfer->Overflow = true;
-        return 0; // anything short of the full count fails the transfer
-    }
-    transfer->Body.append(data, bytes);
-    return size_t(bytes);
-}
-
-size_t ReadHeader(char* data, size_t size, size_t count, void* user) {
-    auto* transfer = static_cast<TTransfer*>(user);
-    const size_t bytes = size * count;
-    const QByteArray line = QByteArray(data, qsizetype(bytes)).trimmed();
-    static constexpr QByteArrayView locationName = "location:";
-    if (line.startsWith("HTTP/"))
-        transfer->Location.clear(); // only the last response of the exchange counts
-    else if (line.size() >= locationName.size() &&
-             line.first(locationName.size()).toLower() == locationName)
-        transfer->Location = line.mid(locationName.size()).trimmed();
-    return bytes;
-}
-
-// Only reached once a request has loaded the library.
-const TCurlLibrary& Curl() {
-    return *TCurlLibrary::Get();
-}
-
-struct TEasyDeleter {
-    void operator()(CURL* easy) const { Curl().EasyCleanup(easy); }
-};
-struct TMultiDeleter {
-    void operator()(CURLM* multi) const { Curl().MultiCleanup(multi); }
-};
-struct TListDeleter {
-    void operator()(curl_slist* list) const { Curl().SlistFreeAll(list); }
-};
-
-// Keeps the easy handle attached to the multi handle for one transfer.
-class TAttachment final {
-public:
-    TAttachment(CURLM* multi, CURL* easy) : Multi(multi), Easy(easy) {
-        Attached = Curl().MultiAddHandle(Multi, Easy) == CURLM_OK;
-    }
-    ~TAttachment() {
-        if (Attached)
-            Curl().MultiRemoveHandle(Multi, Easy);
-    }
-    TAttachment(const TAttachment&) = delete;
-    TAttachment& operator=(const TAttachment&) = delete;
-
-    bool Attached = false;
-
-private:
-    CURLM* Multi;
-    CURL* Easy;
-};
-
-[[noreturn]] void ThrowTransport(const QByteArray& url, const std::string& what) {
-    qCDebug(lcHttp) << url << QByteArray::fromStdString(what);
-    throw THttpError(THttpErrorKind::Transport, 0, what);
-}
-} // namespace
+#include "CurlTransfer.h"
+#include "SocketTransfer.h"
 
 void THttpClient::SetBasicAuth(const QByteArray& user, const QByteArray& password) {
-    Authenticate = true;
-    User = user;
-    Password = password;
-}
-
-void THttpClient::AddHeader(const QByteArray& line) {
-    Headers.append(line);
+    Setup.Authenticate = true;
+    Setup.User = user;
+    Setup.Password = password;
 }
 
 THttpResponse THttpClient::Get(const QByteArray& url) const {
-    return Perform(TMethod::Get, url, {});
+    return Perform(THttpMethod::Get, url, {});
 }
 
 THttpResponse THttpClient::Head(const QByteArray& url) const {
-    return Perform(TMethod::Head, url, {});
+    return Perform(THttpMethod::Head, url, {});
 }
 
 THttpResponse THttpClient::PostForm(const QByteArray& url, const QByteArray& body) const {
-    return Perform(TMethod::Post, url, body);
+    return Perform(THttpMethod::Post, url, body);
 }
 
-THttpResponse THttpClient::Perform(TMethod method, const QByteArray& url,
+THttpResponse THttpClient::Perform(THttpMethod method, const QByteArray& url,
                                    const QByteArray& body) const {
-    const auto stopRequested = [this] { return StopFlag && StopFlag->load(); };
-    if (stopRequested())
+    if (Setup.StopFlag && Setup.StopFlag->load())
         throw THttpError(THttpErrorKind::Stopped, 0, "stopped");
-
-    const TCurlLibrary* library = TCurlLibrary::Get();
-    if (!library)
-        ThrowTransport(url, "libcurl could not be loaded");
-    const TCurlLibrary& curl = *library;
-
-    // Declared before the handles that point at them, so they outlive them.
-    TTransfer transfer;
-    transfer.Cap = BodyCap;
-    char errorText[CURL_ERROR_SIZE] = {};
-    std::unique_ptr<curl_slist, TListDeleter> headerList;
-    QByteArray proxyUrl;
-
-    const std::unique_ptr<CURL, TEasyDeleter> easyHandle(curl.EasyInit());
-    const std::unique_ptr<CURLM, TMultiDeleter> multiHandle(curl.MultiInit());
-    if (!easyHandle || !multiHandle)
-        ThrowTransport(url, "libcurl could not make a handle");
-    CURL* easy = easyHandle.get();
-
-    curl.EasySetopt(easy, CURLOPT_URL, url.constData());
-    // Addresses come from replies (icons, short URLs): never let one reach a
-    // local file or another protocol.
-    curl.EasySetopt(easy, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl.EasySetopt(easy, CURLOPT_NOSIGNAL, 1L);
-    curl.EasySetopt(easy, CURLOPT_FOLLOWLOCATION, 0L);
-    curl.EasySetopt(easy, CURLOPT_CONNECTTIMEOUT_MS, long(Timeouts.Connect.count()));
-    curl.EasySetopt(easy, CURLOPT_LOW_SPEED_LIMIT, LowSpeedBytes);
-    curl.EasySetopt(easy, CURLOPT_LOW_SPEED_TIME, long(Timeouts.LowSpeed.count()));
-    curl.EasySetopt(easy, CURLOPT_TIMEOUT_MS, long(Timeouts.Deadline.count()));
-    curl.EasySetopt(easy, CURLOPT_ERRORBUFFER, errorText);
-    curl.EasySetopt(easy, CURLOPT_WRITEFUNCTION, WriteBody);
-    curl.EasySetopt(easy, CURLOPT_WRITEDATA, &transfer);
-    curl.EasySetopt(easy, CURLOPT_HEADERFUNCTION, ReadHeader);
-    curl.EasySetopt(easy, CURLOPT_HEADERDATA, &transfer);
-    if (Http10)
-        curl.EasySetopt(easy, CURLOPT_HTTP_VERSION, long(CURL_HTTP_VERSION_1_0));
-    if (Authenticate) {
-        curl.EasySetopt(easy, CURLOPT_HTTPAUTH, long(CURLAUTH_BASIC));
-        curl.EasySetopt(easy, CURLOPT_USERNAME, User.constData());
-        curl.EasySetopt(easy, CURLOPT_PASSWORD, Password.constData());
-    }
-    if (!UserAgent.isEmpty())
-        curl.EasySetopt(easy, CURLOPT_USERAGENT, UserAgent.constData());
-
-    for (const QByteArray& line : Headers) {
-        curl_slist* head = curl.SlistAppend(headerList.get(), line.constData());
-        if (!head)
-            ThrowTransport(url, "out of memory for header lines");
-        if (!headerList)
-            headerList.reset(head);
-    }
-    if (headerList)
-        curl.EasySetopt(easy, CURLOPT_HTTPHEADER, headerList.get());
-
-    if (!Proxy.Host.isEmpty()) {
-        proxyUrl = Proxy.Host.contains("://") ? Proxy.Host : "http://" + Proxy.Host;
-        proxyUrl += ':' + QByteArray::number(Proxy.Port);
-    }
-    // An empty proxy also keeps libcurl from taking one from the environment.
-    curl.EasySetopt(easy, CURLOPT_PROXY, proxyUrl.constData());
-    if (!proxyUrl.isEmpty() && !Proxy.User.isEmpty()) {
-        curl.EasySetopt(easy, CURLOPT_PROXYAUTH, long(CURLAUTH_BASIC));
-        curl.EasySetopt(easy, CURLOPT_PROXYUSERNAME, Proxy.User.constData());
-        curl.EasySetopt(easy, CURLOPT_PROXYPASSWORD, Proxy.Password.constData());
-    }
-
-    // A declared length over the cap fails before the body comes; a HEAD
-    // answer announces the length of a body it never sends.
-    if (method != TMethod::Head)
-        curl.EasySetopt(easy, CURLOPT_MAXFILESIZE_LARGE, curl_off_t(BodyCap));
-    switch (method) {
-    case TMethod::Get:
-        break;
-    case TMethod::Head:
-        curl.EasySetopt(easy, CURLOPT_NOBODY, 1L);
-        break;
-    case TMethod::Post:
-        curl.EasySetopt(easy, CURLOPT_POST, 1L);
-        curl.EasySetopt(easy, CURLOPT_POSTFIELDSIZE_LARGE, curl_off_t(body.size()));
-        curl.EasySetopt(easy, CURLOPT_COPYPOSTFIELDS, body.constData());
-        break;
-    }
-
-    CURLM* multi = multiHandle.get();
-    const TAttachment attachment(multi, easy);
-    if (!attachment.Attached)
-        ThrowTransport(url, "libcurl could not start the transfer");
-    int running = 1;
-    while (running > 0) {
-        if (curl.MultiPerform(multi, &running) != CURLM_OK)
-            ThrowTransport(url, "libcurl failed while transferring");
-        if (running == 0)
-            break;
-        if (stopRequested())
-            throw THttpError(THttpErrorKind::Stopped, 0, "stopped");
-        if (curl.MultiPoll(multi, nullptr, 0, PollMilliseconds, nullptr) != CURLM_OK)
-            ThrowTransport(url, "libcurl failed while waiting");
-    }
-
-    CURLcode result = CURLE_OK;
-    int left = 0;
-    while (const CURLMsg* message = curl.MultiInfoRead(multi, &left)) {
-        if (message->msg == CURLMSG_DONE)
-            result = message->data.result;
-    }
-    if (transfer.Overflow || result == CURLE_FILESIZE_EXCEEDED) {
-        qCDebug(lcHttp) << url << "body over" << BodyCap << "bytes";
-        throw THttpError(THttpErrorKind::TooLarge, 0, "reply body too large");
-    }
-    if (result != CURLE_OK)
-        ThrowTransport(url, errorText[0] != '\0' ? errorText : curl.EasyStrerror(result));
-
-    long status = 0;
-    curl.EasyGetinfo(easy, CURLINFO_RESPONSE_CODE, &status);
-    if (status < 200 || status > 299) {
-        qCDebug(lcHttp) << url << "status" << status;
-        throw THttpError(THttpErrorKind::Status, status, "HTTP status " + std::to_string(status),
-                         transfer.Location);
-    }
-    return {status, std::move(transfer.Body), std::move(transfer.Location)};
+    THttpRequest request = Setup;
+    request.Method = method;
+    request.Url = url;
+    request.Body = body;
+    return IsPlainHttp(request) ? SocketTransfer(request) : CurlTransfer(request);
 }
