@@ -44,12 +44,13 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 # DebianDepends.cmake.in), and what every start loads by name: libcurl at the
 # first request, libXcursor from Qt's X11 plug-in (itself in libqt6gui6).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4, libxcursor1")
-# Recommends: without these it runs, but draws Japanese as boxes (any of the
-# three faces), emoji in black and white, Qt's own dialogs in English, cannot
-# use a Wayland session and shows no SVG picture.
+# Recommends: it runs without them, but draws Japanese as boxes without one of
+# the three faces, emoji in black and white, Qt's own dialogs in English, and
+# has neither Qt's Wayland platform nor its SVG image and icon plug-ins.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-vlgothic | fonts-ipafont-gothic, \
 fonts-noto-color-emoji, qt6-translations-l10n, qt6-wayland, libqt6svg6")
-file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/DebianDepends.cmake INPUT ${CMAKE_SOURCE_DIR}/cmake/DebianDepends.cmake.in)
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/DebianDepends.cmake
+    INPUT ${CMAKE_SOURCE_DIR}/cmake/DebianDepends.cmake.in)
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_BINARY_DIR}/DebianDepends.cmake)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
