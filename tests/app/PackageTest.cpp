@@ -10,6 +10,7 @@
 
 #include "ChildProcess.h"
 #include "OrdinaryUser.h"
+#include "PackageBuild.h"
 #include "TestPaths.h"
 #include "WassrdServer.h"
 
@@ -28,16 +29,6 @@ QStringList Tree(const QString& path) {
     return entries;
 }
 
-bool RunTool(const QString& program, const QStringList& args, QByteArray* output = nullptr) {
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, args);
-    const bool ended = process.waitForFinished(WaitMsecs);
-    if (output)
-        *output = process.readAll();
-    return ended && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
 // The package as a user gets it: built from this build, unpacked into a
 // throw-away root and run from there by an ordinary user with a fresh home,
 // on a display and against a service of its own.
@@ -50,15 +41,8 @@ TEST(PackageTest, TheInstalledProgramRunsFromItsPackageAsAnOrdinaryUser) {
 
     const QTemporaryDir packages;
     QByteArray log;
-    const QString package =
-        packages.filePath(QStringLiteral("quorbel_" QUORBEL_VERSION "_amd64.deb"));
-    ASSERT_TRUE(
-        RunTool(QStringLiteral(QUORBEL_CPACK),
-                {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), packages.path(),
-                 QStringLiteral("--config"), BuildPath(QStringLiteral("CPackConfig.cmake"))},
-                &log))
-        << log.toStdString();
-    ASSERT_TRUE(QFile::exists(package)) << log.toStdString();
+    const QString package = BuildPackage(packages.path(), log);
+    ASSERT_FALSE(package.isEmpty()) << log.toStdString();
     const QTemporaryDir root;
     ASSERT_TRUE(RunTool(QStringLiteral("dpkg-deb"), {QStringLiteral("-x"), package, root.path()}));
     ASSERT_TRUE(TOrdinaryUser::OpenToAll(root.path()));
