@@ -41,8 +41,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_RELEASE ${QUORBEL_DEBIAN_RELEASE})
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 # Depends: the libraries the program and its module link (added by
-# DebianDepends.cmake.in), and what every start loads by name: libcurl at the
-# first request, libXcursor from Qt's X11 plug-in (itself in libqt6gui6).
+# DebianDepends.cmake.in), and what the program loads by name: libcurl at the
+# first https:// request, libXcursor from Qt's X11 plug-in (itself in libqt6gui6).
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libcurl4, libxcursor1")
 # Recommends: it runs without them, but draws Japanese as boxes without one of
 # the three faces, emoji in black and white, Qt's own dialogs in English, and
