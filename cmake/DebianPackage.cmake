@@ -2,10 +2,6 @@
 # for /usr, with the manual page and the copyright and changelog every Debian
 # package carries.
 
-# The module calls libc only through Qt and libstdc++, so the linker's
-# --as-needed would leave libc out of it; a shared object names libc.
-target_link_options(quorbel_sound PRIVATE LINKER:--push-state,--no-as-needed,-lc,--pop-state)
-
 set(QUORBEL_DEBIAN_RELEASE 1)
 file(STRINGS ${CMAKE_SOURCE_DIR}/data/debian/changelog newest LIMIT_COUNT 1)
 if(NOT newest MATCHES "^quorbel \\(${PROJECT_VERSION}-${QUORBEL_DEBIAN_RELEASE}\\) ")
