@@ -2,17 +2,6 @@
 
 #include "MbText.h"
 
-bool ContainsAnyWord(const QStringList& words, const QString& text) {
-    if (words.isEmpty())
-        return false;
-    const QByteArray narrow = text.toUtf8();
-    for (const QString& word : words) {
-        if (MbPos(word.toUtf8(), narrow) > 0)
-            return true;
-    }
-    return false;
-}
-
 bool MatchesUserID(const QStringList& ids, const QString& userID) {
     return ids.contains(userID, Qt::CaseSensitive);
 }

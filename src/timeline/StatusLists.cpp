@@ -1,5 +1,7 @@
 #include "StatusLists.h"
 
+#include <algorithm>
+
 #include "DrawnText.h"
 #include "NoticeCollector.h"
 #include "NotifySound.h"
@@ -53,10 +55,22 @@ TMergeResult TStatusLists::MergeStatuses(const TFriends& friends, const QString&
             list.InsertRow(0, std::move(row));
     };
 
+    // The word lists and each text in UTF-8 once, not once a list and word.
+    const QList<QByteArray> ngWords = NarrowWords(prefs.NGWords);
+    std::array<QList<QByteArray>, NumberedTabCount> pickupWords;
+    for (int i = 0; i < NumberedTabCount; ++i)
+        pickupWords[size_t(i)] = NarrowWords(prefs.PickupWords[size_t(i)]);
+    const bool anyWords =
+        !ngWords.isEmpty() || std::any_of(pickupWords.begin(), pickupWords.end(),
+                                          [](const QList<QByteArray>& w) { return !w.isEmpty(); });
+
     // The service lists newest first; take the statuses oldest first.
     for (qsizetype k = friends.Count() - 1; k >= 0; --k) {
         const TFriendItem& s = friends[k];
-        if (IsKnownID(s.ID) || ContainsAnyWord(prefs.NGWords, s.Text))
+        if (IsKnownID(s.ID))
+            continue;
+        const QByteArray narrowText = anyWords ? s.Text.toUtf8() : QByteArray();
+        if (ContainsAnyNarrowWord(ngWords, narrowText))
             continue;
         ++result.Added;
         if (result.Added == 1 && !prefs.EnableUnreadManager) {
@@ -74,7 +88,7 @@ TMergeResult TStatusLists::MergeStatuses(const TFriends& friends, const QString&
         std::array<bool, NumberedTabCount> pick{};
         bool anyPick = false;
         for (int i = 0; i < NumberedTabCount; ++i) {
-            pick[size_t(i)] = ContainsAnyWord(prefs.PickupWords[size_t(i)], item->Text);
+            pick[size_t(i)] = ContainsAnyNarrowWord(pickupWords[size_t(i)], narrowText);
             anyPick = anyPick || pick[size_t(i)];
         }
 
