@@ -64,7 +64,9 @@ void TTwitterFetch::ExpandShortURLs() {
             // One request per address: the first one replaces every occurrence.
             QSet<QByteArray> asked;
             for (const QByteArray& url : ExtractURLs(status.Text.toUtf8())) {
-                if (url.contains(prefix) && !asked.contains(url)) {
+                // Only an address that starts with the prefix: one that merely
+                // holds it would let a status choose the host asked.
+                if (url.startsWith(prefix) && !asked.contains(url)) {
                     asked.insert(url);
                     ExpandShortURL(status, url);
                 }

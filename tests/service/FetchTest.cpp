@@ -113,7 +113,7 @@ TEST(Fetch, ShortUrlsAreExpandedByOneHeadEach) {
               OutcomeDone);
 
     const QString hostPort = QString::fromLatin1(service.Server.HostPort());
-    ASSERT_EQ(seen.size(), 5u);
+    ASSERT_EQ(seen.size(), 6u);
     EXPECT_EQ(seen[0].Text,
               QStringLiteral(
                   "見て http://example.com/長い/path と http://example.com/長い/path もう一度"));
@@ -123,12 +123,17 @@ TEST(Fetch, ShortUrlsAreExpandedByOneHeadEach) {
     EXPECT_EQ(
         seen[4].Text,
         QStringLiteral("普通の http://%1/page と http://example.com/長い/path").arg(hostPort));
+    // The prefix inside another address does not make it a short URL: a
+    // status does not choose the host the client asks.
+    EXPECT_EQ(seen[5].Text,
+              QStringLiteral("寄り道 http://%1/steal?u=http://%1/s/abc").arg(hostPort));
     // No cache of expansions, no request for other addresses; the short-URL
     // requests carry nothing of the account.
     EXPECT_EQ(service.Targets("/s/"),
               (std::vector<std::string>{"HEAD /s/abc", "HEAD /s/moved302", "HEAD /s/nolocation",
                                         "HEAD /s/abc"}));
     EXPECT_TRUE(service.Targets("/page").empty());
+    EXPECT_TRUE(service.Targets("/steal").empty());
     for (const TRecordedRequest& r : service.Server.Requests()) {
         if (r.Target.starts_with("/s/")) {
             EXPECT_FALSE(r.HasHeader("Authorization"));
@@ -145,7 +150,7 @@ TEST(Fetch, NoShortUrlRequestWhenSwitchedOff) {
                         [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
               OutcomeDone);
     EXPECT_EQ(service.Server.Requests().size(), 1u);
-    ASSERT_EQ(seen.size(), 5u);
+    ASSERT_EQ(seen.size(), 6u);
     EXPECT_TRUE(seen[0].Text.contains(QStringLiteral("/s/abc")));
 }
 
@@ -153,7 +158,7 @@ TEST(Fetch, UnreachableShortUrlSkipsTheRestOfItsStatusOnly) {
     TFetchService service(QStringLiteral("timeline_dead_short_url.json"));
     service.Timeline.replace("{{DEADPORT}}", QByteArray::number(UnusedPort()));
     TRequestSettings settings = FetchSettings(service.Server, true, false);
-    settings.ShortURLPrefix = QStringLiteral("/s/"); // matched anywhere in an address
+    settings.ShortURLPrefix = QStringLiteral("http://127.0.0.1:"); // both servers' addresses
     std::vector<TSeen> seen;
     EXPECT_EQ(RunWorker(new TTwitterFriends(settings),
                         [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
