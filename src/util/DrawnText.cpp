@@ -11,13 +11,25 @@ bool IsBidiControl(char16_t c) {
     return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
+// C0 and C1 control characters and DEL: a line feed would break a row in two,
+// a NUL draws as a box.
+bool IsControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+bool IsLeftOut(char16_t c) {
+    return IsBidiControl(c) || IsControl(c);
+}
+
 bool IsChanged(char16_t c) {
-    return IsBidiControl(c) || IsCarrierEmoji(c);
+    return IsLeftOut(c) || IsCarrierEmoji(c);
 }
 
 // Whether the high byte of a character is one under which drawing changes
 // characters (U+20xx, U+E0xx-U+E7xx). Searches ask this of every character of
-// every row, so it is one table look-up; the exact test follows only on a hit.
+// every row, so it is one table look-up (plus a range test for the controls
+// of the first page, where all plain ASCII lives); the exact test follows only
+// on a hit.
 constexpr auto ChangedPages = [] {
     std::array<bool, 256> pages{};
     pages[0x20] = true;
@@ -30,8 +42,10 @@ constexpr auto ChangedPages = [] {
 
 bool IsDrawnAsStored(QStringView source) {
     bool onPage = false;
-    for (const QChar c : source)
-        onPage |= ChangedPages[c.unicode() >> 8];
+    for (const QChar c : source) {
+        const char16_t u = c.unicode();
+        onPage |= ChangedPages[u >> 8] | IsControl(u);
+    }
     return !onPage || std::none_of(source.begin(), source.end(),
                                    [](QChar c) { return IsChanged(c.unicode()); });
 }
@@ -43,7 +57,7 @@ TDrawnText::TDrawnText(const QString& source) : FSource(source), FText(source) {
     SourceAt.reserve(size_t(source.size()) + 1);
     for (qsizetype i = 0; i < source.size(); ++i) {
         const char16_t c = source[i].unicode();
-        if (IsBidiControl(c))
+        if (IsLeftOut(c))
             continue;
         const QStringView standard = StandardEmoji(c);
         const QStringView drawn =
