@@ -124,7 +124,9 @@ void TTwitterFetch::DownloadIcon(TFriendItem& status) const {
 
 void TTwitterFetch::StoreIcons() {
     for (TFriendItem& status : Friends) {
-        if (status.IconIndex >= 0)
+        // Meeting a known icon is a use of it; another fetch may have given
+        // its place to a newer icon since this one looked it up.
+        if (status.IconIndex >= 0 && ImageList->Holds(status.IconIndex))
             continue;
         if (status.Icon.isNull()) {
             status.IconIndex = -1;
@@ -132,8 +134,11 @@ void TTwitterFetch::StoreIcons() {
         }
         // Another fetch, or an earlier status of this one, may have added it.
         int index = IconList->IndexOfURL(status.ProfileImageURL);
-        if (index < 0) {
-            index = ImageList->Add(status.Icon);
+        if (index < 0 || !ImageList->Holds(index)) {
+            const TImageList::TAdded added = ImageList->Add(status.Icon);
+            if (added.Replaced >= 0)
+                IconList->RemoveIndex(added.Replaced);
+            index = added.Index;
             IconList->AddIcon(status.ProfileImageURL, index);
         }
         status.IconIndex = index;

@@ -227,6 +227,34 @@ TEST(Fetch, KnownIconsAreNotFetchedAgain) {
     EXPECT_EQ(icons->Count(), 5);
 }
 
+// With room for two icons, a page of five new ones keeps the last two: the
+// cache holds only addresses whose images are still there, and each status
+// carries an index that draws its own icon or none.
+TEST(Fetch, AFullIconCacheGivesTheLeastRecentlyUsedPlaceAway) {
+    TFetchService service(QStringLiteral("timeline_icons.json"));
+    auto icons = std::make_shared<TIconList>();
+    TImageList images(Mark(), 2);
+    std::vector<TSeen> seen;
+    auto* fetch = new TTwitterFriends(FetchSettings(service.Server, false, true));
+    fetch->IconList = icons;
+    fetch->ImageList = &images;
+    EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+    EXPECT_EQ(images.Count(), 3);
+    EXPECT_EQ(icons->Count(), 2);
+    ASSERT_EQ(seen.size(), 8u);
+    int drawn = 0;
+    for (const TSeen& status : seen) {
+        if (images.Holds(status.IconIndex)) {
+            ++drawn;
+            EXPECT_EQ(images.At(status.IconIndex).cacheKey(), status.Icon.cacheKey());
+        }
+    }
+    EXPECT_EQ(drawn, 3); // the png, the wide png and the png met again
+    for (qsizetype i = 0; i < icons->Count(); ++i)
+        EXPECT_TRUE(images.Holds(icons->At(i).Index));
+}
+
 TEST(Fetch, NoIconRequestWhenSwitchedOff) {
     TFetchService service(QStringLiteral("timeline_icons.json"));
     auto icons = std::make_shared<TIconList>();
