@@ -29,6 +29,7 @@ void TTwitterFetch::Execute() {
         NotifyResult(OutcomeOf(error));
         return;
     }
+    SideDeadline = std::chrono::steady_clock::now() + Timeouts.SideTotal;
     try {
         Friends.ParseJSON(body);
         if (Prefs.EnableConvertTinyURL)
@@ -77,12 +78,30 @@ void TTwitterFetch::ExpandShortURLs() {
     }
 }
 
+std::optional<THttpClient> TTwitterFetch::SideClient(const QByteArray& url,
+                                                     qsizetype bodyCap) const {
+    using namespace std::chrono;
+    const auto left = duration_cast<milliseconds>(SideDeadline - steady_clock::now());
+    // Under a millisecond would read as "no limit" further down.
+    if (left < milliseconds(1) || !SideFailures->MayTry(url))
+        return std::nullopt;
+    return MakeClient({.BodyCap = bodyCap, .SideRequest = true, .TimeLeft = left});
+}
+
 void TTwitterFetch::ExpandShortURL(TFriendItem& status, const QByteArray& url) const {
+    const std::optional<THttpClient> client = SideClient(url, DefaultBodyCap);
+    if (!client)
+        return;
     try {
-        (void)MakeClient({.SideRequest = true}).Head(url);
+        (void)client->Head(url);
+        SideFailures->Succeeded(url);
     } catch (const THttpError& error) {
-        if (error.Kind != THttpErrorKind::Status)
+        if (error.Kind != THttpErrorKind::Status) {
+            SideFailures->Failed(url);
             throw;
+        }
+        // An answer, whatever it says: the address is not failing.
+        SideFailures->Succeeded(url);
         if (error.Status == 301 && !error.Location.isEmpty())
             status.Text = Utf8ToString(status.Text.toUtf8().replace(url, error.Location));
     }
@@ -114,12 +133,19 @@ void TTwitterFetch::ResolveIcons() {
 void TTwitterFetch::DownloadIcon(TFriendItem& status) const {
     if (status.ProfileImageURL.isEmpty())
         return;
+    const std::optional<THttpClient> client = SideClient(status.ProfileImageURL, IconBodyCap);
+    if (!client)
+        return; // no icon for this status; a later fetch tries again
     try {
-        const THttpClient client = MakeClient({.BodyCap = IconBodyCap, .SideRequest = true});
-        status.Icon = RowIconFromBytes(client.Get(status.ProfileImageURL).Body);
+        status.Icon = RowIconFromBytes(client->Get(status.ProfileImageURL).Body);
     } catch (const THttpError&) {
-        // No icon for this status; the next fetch tries again.
+        status.Icon = QImage();
     }
+    // A page that is no image fails as a silent server does.
+    if (status.Icon.isNull())
+        SideFailures->Failed(status.ProfileImageURL);
+    else
+        SideFailures->Succeeded(status.ProfileImageURL);
 }
 
 void TTwitterFetch::StoreIcons() {

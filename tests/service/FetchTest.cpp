@@ -1,12 +1,15 @@
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <regex>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 
 #include "RecordingServer.h"
+#include "RetryBackoff.h"
 #include "TestPaths.h"
 #include "TimeoutsOverride.h"
 #include "TwitterFriends.h"
@@ -39,7 +42,11 @@ public:
         : Server([this](const httplib::Request& request, httplib::Response& response) {
               Answer(request, response);
           }),
-          Timeline(ServiceFixture(timelineFixture, host.isEmpty() ? Server.HostPort() : host)) {}
+          Timeline(ServiceFixture(timelineFixture, host.isEmpty() ? Server.HostPort() : host)) {
+        // Failures of an earlier test's server (whose port this one may have
+        // now) do not carry over.
+        TRetryBackoff::Shared()->Clear();
+    }
 
     TRecordingServer Server;
     QByteArray Timeline;
@@ -68,6 +75,9 @@ private:
             response.set_header("Location", "http://example.com/302");
         } else if (path == "/s/nolocation") {
             response.status = 301;
+        } else if (path.starts_with("/silent/")) {
+            while (!Server.ReleaseRequested())
+                std::this_thread::sleep_for(10ms);
         } else if (path.starts_with("/icon/")) {
             QFile file(
                 TestDataPath(QStringLiteral("service/") + QString::fromStdString(path.substr(6))));
@@ -168,6 +178,60 @@ TEST(Fetch, UnreachableShortUrlSkipsTheRestOfItsStatusOnly) {
     EXPECT_EQ(seen[1].Text, QStringLiteral("無事 http://example.com/長い/path"));
 }
 
+// A short URL whose server is unreachable pauses after its failure: the next
+// fetch skips it and expands the rest of its status.
+TEST(Fetch, AFailedShortUrlIsNotAskedAgainByTheNextFetch) {
+    TFetchService service(QStringLiteral("timeline_dead_short_url.json"));
+    service.Timeline.replace("{{DEADPORT}}", QByteArray::number(UnusedPort()));
+    TRequestSettings settings = FetchSettings(service.Server, true, false);
+    settings.ShortURLPrefix = QStringLiteral("http://127.0.0.1:");
+    auto failures = std::make_shared<TRetryBackoff>();
+    std::vector<TSeen> seen;
+    for (int run = 0; run < 2; ++run) {
+        auto* fetch = new TTwitterFriends(settings);
+        fetch->SideFailures = failures;
+        EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+                  OutcomeDone);
+    }
+    EXPECT_EQ(failures->Count(), 1);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[0].Text.endsWith(QStringLiteral("/s/dead の後 http://example.com/長い/path")))
+        << seen[0].Text.toStdString();
+}
+
+// Four icon servers that never answer: the icons of one fetch together end
+// within the side total, so the fetch hands back without them instead of
+// waiting for each in turn; the next fetch does not wait for the same ones
+// again.
+TEST(Fetch, SilentIconsHoldAFetchNoLongerThanTheSideTotal) {
+    const TTimeoutsOverride timeouts({.Main = {}, .Side = {.Deadline = 1s}, .SideTotal = 1s});
+    TFetchService service(QStringLiteral("timeline_silent_icons.json"));
+    auto failures = std::make_shared<TRetryBackoff>();
+    TImageList images(Mark());
+    std::vector<std::vector<std::string>> asked;
+    for (int run = 0; run < 2; ++run) {
+        const size_t before = service.Targets("/silent/").size();
+        auto* fetch = new TTwitterFriends(FetchSettings(service.Server, false, true));
+        fetch->IconList = std::make_shared<TIconList>();
+        fetch->ImageList = &images;
+        fetch->SideFailures = failures;
+        std::vector<TSeen> seen;
+        EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+                  OutcomeDone);
+        ASSERT_EQ(seen.size(), 4u);
+        for (const TSeen& status : seen)
+            EXPECT_EQ(status.IconIndex, -1);
+        const std::vector<std::string> targets = service.Targets("/silent/");
+        asked.emplace_back(targets.begin() + qsizetype(before), targets.end());
+    }
+    // One silent server uses up the time of the side requests; each asked
+    // address pauses, so the second fetch asks others.
+    EXPECT_LT(asked[0].size(), 4u);
+    ASSERT_FALSE(asked[1].empty());
+    for (const std::string& target : asked[1])
+        EXPECT_EQ(std::count(asked[0].begin(), asked[0].end(), target), 0) << target;
+}
+
 TEST(Fetch, IconsAreDownloadedOnceSqueezedAndIndexedFromOne) {
     TFetchService service(QStringLiteral("timeline_icons.json"));
     auto icons = std::make_shared<TIconList>();
@@ -221,8 +285,9 @@ TEST(Fetch, KnownIconsAreNotFetchedAgain) {
         fetch->ImageList = &images;
         EXPECT_EQ(RunWorker(fetch), OutcomeDone);
     }
-    // The second run asks only for the page that was no icon.
-    EXPECT_EQ(service.Targets("/icon/").size(), 7u);
+    // The page that was no icon pauses after its failure: the second run
+    // asks for nothing.
+    EXPECT_EQ(service.Targets("/icon/").size(), 6u);
     EXPECT_EQ(images.Count(), 6);
     EXPECT_EQ(icons->Count(), 5);
 }
