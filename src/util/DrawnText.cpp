@@ -44,7 +44,8 @@ bool IsDrawnAsStored(QStringView source) {
     bool onPage = false;
     for (const QChar c : source) {
         const char16_t u = c.unicode();
-        onPage |= ChangedPages[u >> 8] | IsControl(u);
+        onPage |= ChangedPages[u >> 8];
+        onPage |= IsControl(u);
     }
     return !onPage || std::none_of(source.begin(), source.end(),
                                    [](QChar c) { return IsChanged(c.unicode()); });
