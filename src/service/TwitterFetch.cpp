@@ -1,6 +1,11 @@
 #include "TwitterFetch.h"
 
-#include <QHash>
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+#include <vector>
+
 #include <QSet>
 
 #include "MbText.h"
@@ -82,8 +87,9 @@ std::optional<THttpClient> TTwitterFetch::SideClient(const QByteArray& url,
                                                      qsizetype bodyCap) const {
     using namespace std::chrono;
     const auto left = duration_cast<milliseconds>(SideDeadline - steady_clock::now());
-    // Under a millisecond would read as "no limit" further down.
-    if (left < milliseconds(1) || !SideFailures->MayTry(url))
+    // A request left less than this could hardly be answered; it would only
+    // reach the server (and 0 would read as "no limit" further down).
+    if (left < milliseconds(50) || !SideFailures->MayTry(url))
         return std::nullopt;
     return MakeClient({.BodyCap = bodyCap, .SideRequest = true, .TimeLeft = left});
 }
@@ -111,41 +117,66 @@ void TTwitterFetch::ResolveIcons() {
     if (!IconList || !ImageList)
         return;
     // One download per new address in this run, shared by all its statuses.
-    QHash<QByteArray, QImage> fetched;
+    QList<QByteArray> wanted;
     for (TFriendItem& status : Friends) {
-        const int index = IconList->IndexOfURL(status.ProfileImageURL);
-        if (index >= 0) {
-            status.IconIndex = index;
-            continue;
+        status.IconIndex = IconList->IndexOfURL(status.ProfileImageURL);
+        if (status.IconIndex < 0 && !status.ProfileImageURL.isEmpty() &&
+            !wanted.contains(status.ProfileImageURL))
+            wanted.append(status.ProfileImageURL);
+    }
+    const std::vector<QImage> icons = DownloadIcons(wanted);
+    for (TFriendItem& status : Friends) {
+        if (status.IconIndex < 0) {
+            const qsizetype at = wanted.indexOf(status.ProfileImageURL);
+            status.Icon = at >= 0 ? icons[size_t(at)] : QImage();
         }
-        status.IconIndex = -1;
-        const auto known = fetched.constFind(status.ProfileImageURL);
-        if (known != fetched.cend()) {
-            status.Icon = *known;
-            continue;
-        }
-        DownloadIcon(status);
-        fetched.insert(status.ProfileImageURL, status.Icon);
     }
     IconsResolved = true;
 }
 
-void TTwitterFetch::DownloadIcon(TFriendItem& status) const {
-    if (status.ProfileImageURL.isEmpty())
-        return;
-    const std::optional<THttpClient> client = SideClient(status.ProfileImageURL, IconBodyCap);
+std::vector<QImage> TTwitterFetch::DownloadIcons(const QList<QByteArray>& urls) const {
+    std::vector<QImage> icons(size_t(urls.size()));
+    // A few at a time, so one silent server does not keep the others' icons
+    // waiting until the side requests' time is up.
+    std::atomic<qsizetype> next = 0;
+    const auto download = [&] {
+        for (qsizetype i; (i = next++) < urls.size();) {
+            try {
+                icons[size_t(i)] = DownloadIcon(urls[i]);
+            } catch (const std::exception&) {
+                // Out of memory for one icon: that status goes without.
+            }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (qsizetype h = 1; h < std::min<qsizetype>(SideParallel, urls.size()); ++h) {
+        try {
+            helpers.emplace_back(download);
+        } catch (const std::system_error&) {
+            break; // no more threads: fewer at a time
+        }
+    }
+    download();
+    for (std::thread& helper : helpers)
+        helper.join();
+    return icons;
+}
+
+QImage TTwitterFetch::DownloadIcon(const QByteArray& url) const {
+    const std::optional<THttpClient> client = SideClient(url, IconBodyCap);
     if (!client)
-        return; // no icon for this status; a later fetch tries again
+        return {}; // no icon this time; a later fetch tries again
+    QImage icon;
     try {
-        status.Icon = RowIconFromBytes(client->Get(status.ProfileImageURL).Body);
+        icon = RowIconFromBytes(client->Get(url).Body);
     } catch (const THttpError&) {
-        status.Icon = QImage();
     }
     // A page that is no image fails as a silent server does.
-    if (status.Icon.isNull())
-        SideFailures->Failed(status.ProfileImageURL);
+    if (icon.isNull())
+        SideFailures->Failed(url);
     else
-        SideFailures->Succeeded(status.ProfileImageURL);
+        SideFailures->Succeeded(url);
+    return icon;
 }
 
 void TTwitterFetch::StoreIcons() {

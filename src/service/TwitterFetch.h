@@ -3,8 +3,11 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include <QByteArray>
+#include <QImage>
+#include <QList>
 
 #include "Friends.h"
 #include "IconList.h"
@@ -15,10 +18,13 @@
 // A timeline or replies fetch: one request, the statuses parsed, short URLs
 // expanded and authors' icons found or downloaded, all before the hand-back.
 // The short-URL and icon requests together end within the side total of the
-// request time-outs; an address that failed lately is not asked again until
-// its pause is over.
+// request time-outs, icons downloaded a few at a time; an address that failed
+// lately is not asked again until its pause is over.
 class TTwitterFetch : public TWorkerOf<TTwitterFetch> {
 public:
+    // Icon downloads of one fetch at the same time, at most.
+    static constexpr qsizetype SideParallel = 4;
+
     int StartDelay = 0; // seconds
     // The icon cache, shared so that a worker outliving the window stays safe.
     std::shared_ptr<TIconList> IconList;
@@ -50,7 +56,8 @@ private:
     void ExpandShortURLs();
     void ExpandShortURL(TFriendItem& status, const QByteArray& url) const;
     void ResolveIcons();
-    void DownloadIcon(TFriendItem& status) const;
+    std::vector<QImage> DownloadIcons(const QList<QByteArray>& urls) const;
+    QImage DownloadIcon(const QByteArray& url) const;
     // UI thread: adds the new icons to the row images and the cache.
     void StoreIcons();
     // A client for one side request, or none when the address is pausing

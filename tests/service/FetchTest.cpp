@@ -199,10 +199,11 @@ TEST(Fetch, AFailedShortUrlIsNotAskedAgainByTheNextFetch) {
         << seen[0].Text.toStdString();
 }
 
-// Four icon servers that never answer: the icons of one fetch together end
-// within the side total, so the fetch hands back without them instead of
-// waiting for each in turn; the next fetch does not wait for the same ones
-// again.
+// Eight icon servers that never answer and one that does: the icons of one
+// fetch together end within the side total, a few at a time, so the fetch
+// hands back without the silent ones instead of waiting for each in turn, and
+// the one that answers is not kept waiting behind them. The next fetch does
+// not wait for the same silent ones again.
 TEST(Fetch, SilentIconsHoldAFetchNoLongerThanTheSideTotal) {
     const TTimeoutsOverride timeouts({.Main = {}, .Side = {.Deadline = 1s}, .SideTotal = 1s});
     TFetchService service(QStringLiteral("timeline_silent_icons.json"));
@@ -218,15 +219,16 @@ TEST(Fetch, SilentIconsHoldAFetchNoLongerThanTheSideTotal) {
         std::vector<TSeen> seen;
         EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
                   OutcomeDone);
-        ASSERT_EQ(seen.size(), 4u);
-        for (const TSeen& status : seen)
-            EXPECT_EQ(status.IconIndex, -1);
+        ASSERT_EQ(seen.size(), 9u);
+        for (size_t i = 0; i < seen.size(); ++i)
+            EXPECT_EQ(seen[i].IconIndex >= 1, i == 1) << i;
         const std::vector<std::string> targets = service.Targets("/silent/");
         asked.emplace_back(targets.begin() + qsizetype(before), targets.end());
     }
-    // One silent server uses up the time of the side requests; each asked
-    // address pauses, so the second fetch asks others.
-    EXPECT_LT(asked[0].size(), 4u);
+    // The first few silent servers (as many as are asked at a time) use up
+    // the time of the side requests; each asked address pauses, so the second
+    // fetch asks others.
+    EXPECT_LT(asked[0].size(), 8u);
     ASSERT_FALSE(asked[1].empty());
     for (const std::string& target : asked[1])
         EXPECT_EQ(std::count(asked[0].begin(), asked[0].end(), target), 0) << target;
@@ -248,10 +250,12 @@ TEST(Fetch, IconsAreDownloadedOnceSqueezedAndIndexedFromOne) {
     const std::vector<int> indices = {1, 2, 3, 4, 5, -1, 4, -1};
     for (size_t i = 0; i < seen.size(); ++i)
         EXPECT_EQ(seen[i].IconIndex, indices[i]) << i;
-    EXPECT_EQ(service.Targets("/icon/"),
-              (std::vector<std::string>{"GET /icon/icon48.bmp", "GET /icon/icon48.jpg",
-                                        "GET /icon/icon48.gif", "GET /icon/icon48.png",
-                                        "GET /icon/wide40x20.png", "GET /icon/error_page.html"}));
+    // A few at a time, so in any order.
+    std::vector<std::string> asked = service.Targets("/icon/");
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (std::vector<std::string>{"GET /icon/error_page.html", "GET /icon/icon48.bmp",
+                                               "GET /icon/icon48.gif", "GET /icon/icon48.jpg",
+                                               "GET /icon/icon48.png", "GET /icon/wide40x20.png"}));
     EXPECT_EQ(images.Count(), 6);
     EXPECT_EQ(icons->Count(), 5);
     EXPECT_EQ(icons->IndexOfURL("http://" + service.Server.HostPort() + "/icon/icon48.gif"), 3);
