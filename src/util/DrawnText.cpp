@@ -25,30 +25,27 @@ bool IsChanged(char16_t c) {
     return IsLeftOut(c) || IsCarrierEmoji(c);
 }
 
-// Whether the high byte of a character is one under which drawing changes
-// characters (U+20xx, U+E0xx-U+E7xx). Searches ask this of every character of
-// every row, so it is one table look-up (plus a range test for the controls
-// of the first page, where all plain ASCII lives); the exact test follows only
-// on a hit.
-constexpr auto ChangedPages = [] {
-    std::array<bool, 256> pages{};
-    pages[0x20] = true;
-    for (int page = 0xE0; page <= 0xE7; ++page)
-        pages[size_t(page)] = true;
-    return pages;
-}();
+// One bit per UTF-16 code unit: whether drawing changes it. Searches ask this
+// of every character of every row, so it is one look-up in an 8 KB table.
+const std::array<quint64, 1024>& ChangedBits() {
+    static const auto bits = [] {
+        std::array<quint64, 1024> table{};
+        for (char32_t c = 0; c <= 0xFFFF; ++c)
+            if (IsChanged(char16_t(c)))
+                table[c >> 6] |= quint64(1) << (c & 63);
+        return table;
+    }();
+    return bits;
+}
 
 } // namespace
 
 bool IsDrawnAsStored(QStringView source) {
-    bool onPage = false;
-    for (const QChar c : source) {
-        const char16_t u = c.unicode();
-        onPage |= ChangedPages[u >> 8];
-        onPage |= IsControl(u);
-    }
-    return !onPage || std::none_of(source.begin(), source.end(),
-                                   [](QChar c) { return IsChanged(c.unicode()); });
+    const std::array<quint64, 1024>& bits = ChangedBits();
+    quint64 changed = 0;
+    for (const QChar c : source)
+        changed |= bits[c.unicode() >> 6] >> (c.unicode() & 63);
+    return (changed & 1) == 0;
 }
 
 TDrawnText::TDrawnText(const QString& source) : FSource(source), FText(source) {
