@@ -33,8 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   type == u"PNG",
               "a type the icon download does not know");
     const QImage icon = RowIconFromBytes(bytes);
-    FuzzCheck(icon.isNull() ||
-                  (!type.isEmpty() && icon.width() == RowIconSize && icon.height() == RowIconSize),
+    // Row icons keep several device pixels to each of their 13x13 logical ones.
+    FuzzCheck(icon.isNull() || (!type.isEmpty() &&
+                                icon.deviceIndependentSize() == QSizeF(RowIconSize, RowIconSize)),
               "a row icon from bytes of no known type, or of the wrong size");
     NoteOutcome(type, !icon.isNull());
     return 0;

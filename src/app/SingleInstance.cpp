@@ -1,5 +1,6 @@
 #include "SingleInstance.h"
 
+#include <cerrno>
 #include <cstring>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -8,6 +9,7 @@
 #include <unistd.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QLoggingCategory>
 #include <QSocketNotifier>
 #include <QStandardPaths>
@@ -15,10 +17,37 @@
 namespace {
 Q_LOGGING_CATEGORY(lcInstance, "quorbel.instance", QtWarningMsg)
 
-QString RuntimeFolder() {
-    // Per user, as a second user's copy of the same file must run on its own.
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    return folder.isEmpty() ? QDir::tempPath() : folder;
+// Per user, as a second user's copy of the same file must run on its own, and
+// writable by that user alone: whoever can write there can take the lock. Qt
+// gives no runtime folder when the one it finds belongs to somebody else or
+// cannot be made private; the shared temporary folder would be no better.
+QString InstanceFolder() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return runtime;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) +
+           QStringLiteral("/quorbel");
+}
+
+// Makes the folder if it is missing; false with the reason when it is not a
+// folder of this user's that only this user may enter.
+bool MakePrivateFolder(const QString& path, QString& reason) {
+    const QByteArray name = QFile::encodeName(path);
+    QDir().mkpath(QFileInfo(path).path());
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    struct stat info {};
+    if (::lstat(name.constData(), &info) != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid() || (info.st_mode & 077) != 0) {
+        reason = QStringLiteral("他のユーザーも書き込めるか、他のユーザーのフォルダです");
+        return false;
+    }
+    return true;
 }
 
 // The socket address of the path; false when the path does not fit.
@@ -35,7 +64,7 @@ bool SocketAddress(const QString& path, sockaddr_un& address) {
 } // namespace
 
 TSingleInstance::TSingleInstance(const QString& key, QObject* parent)
-    : QObject(parent), SocketPath(RuntimeFolder() + QLatin1Char('/') + key),
+    : QObject(parent), SocketPath(InstanceFolder() + QLatin1Char('/') + key),
       LockFile(SocketPath + QStringLiteral(".lock")) {}
 
 TSingleInstance::~TSingleInstance() {
@@ -46,14 +75,27 @@ TSingleInstance::~TSingleInstance() {
     ::unlink(QFile::encodeName(SocketPath).constData());
 }
 
-bool TSingleInstance::Acquire() {
+TSingleInstance::TAcquired TSingleInstance::Acquire() {
+    if (QString reason; !MakePrivateFolder(QFileInfo(SocketPath).path(), reason))
+        return Fail(reason);
     // The kernel drops the lock with the process, so a crash leaves no stale lock.
     if (!LockFile.open(QIODevice::ReadWrite))
-        return false;
-    if (::flock(LockFile.handle(), LOCK_EX | LOCK_NB) != 0)
-        return false;
+        return Fail(LockFile.errorString());
+    if (::flock(LockFile.handle(), LOCK_EX | LOCK_NB) != 0) {
+        if (errno == EWOULDBLOCK)
+            return TAcquired::Running;
+        return Fail(QString::fromLocal8Bit(std::strerror(errno)));
+    }
     Listen();
-    return true;
+    return TAcquired::Acquired;
+}
+
+TSingleInstance::TAcquired TSingleInstance::Fail(const QString& reason) {
+    Failure = QStringLiteral("二重起動を確かめるためのロックファイルを開けないため、"
+                             "起動できません。\n\n%1\n%2")
+                  .arg(QDir::toNativeSeparators(LockFile.fileName()), reason);
+    qCDebug(lcInstance) << "cannot open the lock" << LockFile.fileName() << reason;
+    return TAcquired::Failed;
 }
 
 void TSingleInstance::Listen() {

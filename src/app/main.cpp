@@ -7,6 +7,7 @@
 #include <malloc.h>
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <fontconfig/fontconfig.h>
 
@@ -57,9 +58,16 @@ int main(int argc, char** argv) {
     });
 
     TSingleInstance instance(InstanceName(QCoreApplication::applicationFilePath()));
-    if (!instance.Acquire()) {
+    switch (instance.Acquire()) {
+    case TSingleInstance::TAcquired::Acquired:
+        break;
+    case TSingleInstance::TAcquired::Running:
         instance.AskRunningToShow();
         return EXIT_SUCCESS;
+    case TSingleInstance::TAcquired::Failed:
+        // Starting anyway could run two copies on the same settings files.
+        QMessageBox::critical(nullptr, ProgramName, instance.FailureText());
+        return EXIT_FAILURE;
     }
 
     int code = EXIT_SUCCESS;

@@ -1,6 +1,11 @@
 #include "TwitterFetch.h"
 
-#include <QHash>
+#include <algorithm>
+#include <atomic>
+#include <system_error>
+#include <thread>
+#include <vector>
+
 #include <QSet>
 
 #include "MbText.h"
@@ -29,6 +34,7 @@ void TTwitterFetch::Execute() {
         NotifyResult(OutcomeOf(error));
         return;
     }
+    SideDeadline = std::chrono::steady_clock::now() + Timeouts.SideTotal;
     try {
         Friends.ParseJSON(body);
         if (Prefs.EnableConvertTinyURL)
@@ -64,7 +70,9 @@ void TTwitterFetch::ExpandShortURLs() {
             // One request per address: the first one replaces every occurrence.
             QSet<QByteArray> asked;
             for (const QByteArray& url : ExtractURLs(status.Text.toUtf8())) {
-                if (url.contains(prefix) && !asked.contains(url)) {
+                // Only an address that starts with the prefix: one that merely
+                // holds it would let a status choose the host asked.
+                if (url.startsWith(prefix) && !asked.contains(url)) {
                     asked.insert(url);
                     ExpandShortURL(status, url);
                 }
@@ -75,12 +83,31 @@ void TTwitterFetch::ExpandShortURLs() {
     }
 }
 
+std::optional<THttpClient> TTwitterFetch::SideClient(const QByteArray& url,
+                                                     qsizetype bodyCap) const {
+    using namespace std::chrono;
+    const auto left = duration_cast<milliseconds>(SideDeadline - steady_clock::now());
+    // A request left less than this could hardly be answered; it would only
+    // reach the server (and 0 would read as "no limit" further down).
+    if (left < milliseconds(50) || !SideFailures->MayTry(url))
+        return std::nullopt;
+    return MakeClient({.BodyCap = bodyCap, .SideRequest = true, .TimeLeft = left});
+}
+
 void TTwitterFetch::ExpandShortURL(TFriendItem& status, const QByteArray& url) const {
+    const std::optional<THttpClient> client = SideClient(url, DefaultBodyCap);
+    if (!client)
+        return;
     try {
-        (void)MakeClient({.SideRequest = true}).Head(url);
+        (void)client->Head(url);
+        SideFailures->Succeeded(url);
     } catch (const THttpError& error) {
-        if (error.Kind != THttpErrorKind::Status)
+        if (error.Kind != THttpErrorKind::Status) {
+            SideFailures->Failed(url);
             throw;
+        }
+        // An answer, whatever it says: the address is not failing.
+        SideFailures->Succeeded(url);
         if (error.Status == 301 && !error.Location.isEmpty())
             status.Text = Utf8ToString(status.Text.toUtf8().replace(url, error.Location));
     }
@@ -90,39 +117,73 @@ void TTwitterFetch::ResolveIcons() {
     if (!IconList || !ImageList)
         return;
     // One download per new address in this run, shared by all its statuses.
-    QHash<QByteArray, QImage> fetched;
+    QList<QByteArray> wanted;
     for (TFriendItem& status : Friends) {
-        const int index = IconList->IndexOfURL(status.ProfileImageURL);
-        if (index >= 0) {
-            status.IconIndex = index;
-            continue;
+        status.IconIndex = IconList->IndexOfURL(status.ProfileImageURL);
+        if (status.IconIndex < 0 && !status.ProfileImageURL.isEmpty() &&
+            !wanted.contains(status.ProfileImageURL))
+            wanted.append(status.ProfileImageURL);
+    }
+    const std::vector<QImage> icons = DownloadIcons(wanted);
+    for (TFriendItem& status : Friends) {
+        if (status.IconIndex < 0) {
+            const qsizetype at = wanted.indexOf(status.ProfileImageURL);
+            status.Icon = at >= 0 ? icons[size_t(at)] : QImage();
         }
-        status.IconIndex = -1;
-        const auto known = fetched.constFind(status.ProfileImageURL);
-        if (known != fetched.cend()) {
-            status.Icon = *known;
-            continue;
-        }
-        DownloadIcon(status);
-        fetched.insert(status.ProfileImageURL, status.Icon);
     }
     IconsResolved = true;
 }
 
-void TTwitterFetch::DownloadIcon(TFriendItem& status) const {
-    if (status.ProfileImageURL.isEmpty())
-        return;
-    try {
-        const THttpClient client = MakeClient({.BodyCap = IconBodyCap, .SideRequest = true});
-        status.Icon = RowIconFromBytes(client.Get(status.ProfileImageURL).Body);
-    } catch (const THttpError&) {
-        // No icon for this status; the next fetch tries again.
+std::vector<QImage> TTwitterFetch::DownloadIcons(const QList<QByteArray>& urls) const {
+    std::vector<QImage> icons(size_t(urls.size()));
+    // A few at a time, so one silent server does not keep the others' icons
+    // waiting until the side requests' time is up.
+    std::atomic<qsizetype> next = 0;
+    const auto download = [&] {
+        for (qsizetype i; (i = next++) < urls.size();) {
+            try {
+                icons[size_t(i)] = DownloadIcon(urls[i]);
+            } catch (const std::exception&) {
+                // Out of memory for one icon: that status goes without.
+            }
+        }
+    };
+    std::vector<std::thread> helpers;
+    for (qsizetype h = 1; h < std::min<qsizetype>(SideParallel, urls.size()); ++h) {
+        try {
+            helpers.emplace_back(download);
+        } catch (const std::system_error&) {
+            break; // no more threads: fewer at a time
+        }
     }
+    download();
+    for (std::thread& helper : helpers)
+        helper.join();
+    return icons;
+}
+
+QImage TTwitterFetch::DownloadIcon(const QByteArray& url) const {
+    const std::optional<THttpClient> client = SideClient(url, IconBodyCap);
+    if (!client)
+        return {}; // no icon this time; a later fetch tries again
+    QImage icon;
+    try {
+        icon = RowIconFromBytes(client->Get(url).Body);
+    } catch (const THttpError&) {
+    }
+    // A page that is no image fails as a silent server does.
+    if (icon.isNull())
+        SideFailures->Failed(url);
+    else
+        SideFailures->Succeeded(url);
+    return icon;
 }
 
 void TTwitterFetch::StoreIcons() {
     for (TFriendItem& status : Friends) {
-        if (status.IconIndex >= 0)
+        // Meeting a known icon is a use of it; another fetch may have given
+        // its place to a newer icon since this one looked it up.
+        if (status.IconIndex >= 0 && ImageList->Holds(status.IconIndex))
             continue;
         if (status.Icon.isNull()) {
             status.IconIndex = -1;
@@ -130,8 +191,11 @@ void TTwitterFetch::StoreIcons() {
         }
         // Another fetch, or an earlier status of this one, may have added it.
         int index = IconList->IndexOfURL(status.ProfileImageURL);
-        if (index < 0) {
-            index = ImageList->Add(status.Icon);
+        if (index < 0 || !ImageList->Holds(index)) {
+            const TImageList::TAdded added = ImageList->Add(status.Icon);
+            if (added.Replaced >= 0)
+                IconList->RemoveIndex(added.Replaced);
+            index = added.Index;
             IconList->AddIcon(status.ProfileImageURL, index);
         }
         status.IconIndex = index;

@@ -1,5 +1,6 @@
 #include "Worker.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <deque>
@@ -188,7 +189,12 @@ THttpClient TWorker::MakeClient(const TClientSetup& setup) const {
     THttpClient client;
     client.SetStopFlag(&StopFlag);
     client.SetBodyCap(setup.BodyCap);
-    client.SetTimeouts(setup.SideRequest ? Timeouts.Side : Timeouts.Main);
+    THttpTimeouts timeouts = setup.SideRequest ? Timeouts.Side : Timeouts.Main;
+    if (setup.TimeLeft) {
+        timeouts.Connect = std::min(timeouts.Connect, *setup.TimeLeft);
+        timeouts.Deadline = std::min(timeouts.Deadline, *setup.TimeLeft);
+    }
+    client.SetTimeouts(timeouts);
     client.SetHttp10(setup.Http10);
     if (setup.Identify) {
         client.SetBasicAuth(Prefs.Username.toUtf8(), Prefs.Password.toUtf8());

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 
 #include <QObject>
 #include <QPointer>
@@ -33,6 +34,10 @@ void ResetWorkersStop();
 struct TRequestTimeouts {
     THttpTimeouts Main;
     THttpTimeouts Side{.Deadline = std::chrono::seconds(30)};
+    // All side requests of one fetch together: past it the fetch hands back
+    // what it has, so the refresh cycle never waits longer for icons and
+    // short URLs, however many of them hang.
+    std::chrono::milliseconds SideTotal = std::chrono::seconds(30);
 };
 // Every worker made from now on takes these; tests and the soak shorten them.
 void SetRequestTimeouts(const TRequestTimeouts& timeouts);
@@ -75,14 +80,16 @@ protected:
         bool Http10 = false;
         qsizetype BodyCap = DefaultBodyCap;
         bool SideRequest = false; // the shorter deadline
+        // When given: the exchange, connecting included, ends within this.
+        std::optional<std::chrono::milliseconds> TimeLeft{};
     };
     // A client with the proxy settings applied (or none), plus what the setup asks for.
     THttpClient MakeClient(const TClientSetup& setup) const;
     static int OutcomeOf(const THttpError& error);
 
-private:
     const TRequestTimeouts Timeouts;
 
+private:
     void Run();
     // On the UI thread: runs the hand-backs that are waiting, one at a time,
     // and lets each worker go on when its hand-back has returned.

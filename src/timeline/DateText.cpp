@@ -6,6 +6,8 @@
 
 namespace {
 
+constexpr double MaxDays = 1.0e9;
+
 // The long time as the desktop writes it: the locale's short time with the
 // seconds after the minutes ("H:mm" becomes "H:mm:ss", "h:mm AP" becomes
 // "h:mm:ss AP"). Qt's own long format adds the time zone and, in some
@@ -36,8 +38,9 @@ QString LongTimeFormat(const QLocale& locale) {
 } // namespace
 
 QString LocaleDateTimeText(TDateTime value) {
-    // Far outside the calendar the conversion has no answer.
-    if (!std::isfinite(value) || std::abs(value) > 2.0e6)
+    // Parsed statuses stay within the years 1 to 9999 (a day either side for
+    // the time zone); far beyond them the conversion to whole days would overflow.
+    if (!std::isfinite(value) || std::abs(value) > MaxDays)
         return {};
     const QDateTime at = DateTimeToQDateTime(value);
     if (!at.isValid())

@@ -11,29 +11,41 @@ bool IsBidiControl(char16_t c) {
     return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
 }
 
-bool IsChanged(char16_t c) {
-    return IsBidiControl(c) || IsCarrierEmoji(c);
+// C0 and C1 control characters and DEL: a line feed would break a row in two,
+// a NUL draws as a box.
+bool IsControl(char16_t c) {
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
 }
 
-// Whether the high byte of a character is one under which drawing changes
-// characters (U+20xx, U+E0xx-U+E7xx). Searches ask this of every character of
-// every row, so it is one table look-up; the exact test follows only on a hit.
-constexpr auto ChangedPages = [] {
-    std::array<bool, 256> pages{};
-    pages[0x20] = true;
-    for (int page = 0xE0; page <= 0xE7; ++page)
-        pages[size_t(page)] = true;
-    return pages;
-}();
+bool IsLeftOut(char16_t c) {
+    return IsBidiControl(c) || IsControl(c);
+}
+
+bool IsChanged(char16_t c) {
+    return IsLeftOut(c) || IsCarrierEmoji(c);
+}
+
+// One bit per UTF-16 code unit: whether drawing changes it. Searches ask this
+// of every character of every row, so it is one look-up in an 8 KB table.
+const std::array<quint64, 1024>& ChangedBits() {
+    static const auto bits = [] {
+        std::array<quint64, 1024> table{};
+        for (char32_t c = 0; c <= 0xFFFF; ++c)
+            if (IsChanged(char16_t(c)))
+                table[c >> 6] |= quint64(1) << (c & 63);
+        return table;
+    }();
+    return bits;
+}
 
 } // namespace
 
 bool IsDrawnAsStored(QStringView source) {
-    bool onPage = false;
+    const std::array<quint64, 1024>& bits = ChangedBits();
+    quint64 changed = 0;
     for (const QChar c : source)
-        onPage |= ChangedPages[c.unicode() >> 8];
-    return !onPage || std::none_of(source.begin(), source.end(),
-                                   [](QChar c) { return IsChanged(c.unicode()); });
+        changed |= bits[c.unicode() >> 6] >> (c.unicode() & 63);
+    return (changed & 1) == 0;
 }
 
 TDrawnText::TDrawnText(const QString& source) : FSource(source), FText(source) {
@@ -43,7 +55,7 @@ TDrawnText::TDrawnText(const QString& source) : FSource(source), FText(source) {
     SourceAt.reserve(size_t(source.size()) + 1);
     for (qsizetype i = 0; i < source.size(); ++i) {
         const char16_t c = source[i].unicode();
-        if (IsBidiControl(c))
+        if (IsLeftOut(c))
             continue;
         const QStringView standard = StandardEmoji(c);
         const QStringView drawn =

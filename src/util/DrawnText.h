@@ -9,8 +9,9 @@
 // standard emoji, and the bidirectional embedding, override and isolate
 // controls (U+202A-U+202E, U+2066-U+2069) are left out, so a name or a file
 // name is drawn in the order in which it is stored and cannot reorder what
-// stands beside it. What is stored and sent stays as it came; copying gives
-// the stored characters with standard emoji (WithStandardEmoji).
+// stands beside it. Control characters (U+0000-U+001F, U+007F-U+009F: line
+// feed, tab, NUL) are left out too, so a row stays one line without boxes. What is stored and sent
+// stays as it came; copying gives the stored characters with standard emoji (WithStandardEmoji).
 //
 // Drawn and stored positions differ where a character was replaced or left
 // out; the object maps between them (UTF-16 positions, 0-based).

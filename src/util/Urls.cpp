@@ -22,6 +22,11 @@ bool IsIdChar(char c) {
     return IsAsciiAlnum(c) || c == '@' || c == '_';
 }
 
+bool IsPlainRid(const QByteArray& rid) {
+    return !rid.isEmpty() &&
+           std::ranges::all_of(rid, [](char c) { return IsAsciiAlnum(c) || c == '-' || c == '_'; });
+}
+
 QList<QByteArray> ExtractURLs(const QByteArray& text) {
     QList<QByteArray> urls;
     for (qsizetype p = 0; p + 1 < text.size(); ++p) {

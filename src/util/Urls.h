@@ -9,6 +9,10 @@ bool IsUrlChar(char c);
 // A letter, digit, "@" or "_": the characters of a mention.
 bool IsIdChar(char c);
 
+// A status rid as the service makes them: one or more ASCII letters, digits,
+// "-" or "_". Only such a rid may go into a request path or body.
+bool IsPlainRid(const QByteArray& rid);
+
 // Every http:// and https:// address in the text, in order; at most 1024
 // bytes each.
 QList<QByteArray> ExtractURLs(const QByteArray& text);

@@ -1,10 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "InstanceKey.h"
+#include "OrdinaryUser.h"
+#include "SingleInstance.h"
 #include "TestPaths.h"
 
 namespace {
@@ -29,8 +37,10 @@ public:
         return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
     }
 
-    void Start(QProcess& process) const {
+    void Start(QProcess& process, const QString& runtimeFolder = {}) const {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (!runtimeFolder.isEmpty())
+            env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeFolder);
         env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         env.insert(QStringLiteral("QT_LOGGING_RULES"),
                    QStringLiteral("quorbel.instance.debug=true"));
@@ -100,6 +110,106 @@ TEST(SingleInstanceTest, AStartAfterACrashRuns) {
     here.Start(next);
     EXPECT_TRUE(WaitForLog(next, nextLog, "listening at")) << nextLog.toStdString();
     EXPECT_TRUE(EndRegularly(next));
+}
+
+// The lock's folder as the test arranges it: the runtime, cache and
+// temporary folders point into a scratch folder for the test's length.
+class TLockFolders final {
+public:
+    TLockFolders() {
+        for (const char* name : Variables)
+            Saved.append(qgetenv(name));
+        QDir(Root.path()).mkpath(QStringLiteral("runtime"));
+        QFile::setPermissions(Runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(Runtime()));
+        qputenv("XDG_CACHE_HOME", QFile::encodeName(Cache()));
+        qputenv("TMPDIR", QFile::encodeName(Root.path()));
+    }
+    ~TLockFolders() {
+        for (qsizetype i = 0; i < Saved.size(); ++i)
+            qputenv(Variables[i], Saved[i]);
+    }
+    QString Runtime() const { return Root.filePath(QStringLiteral("runtime")); }
+    QString Cache() const { return Root.filePath(QStringLiteral("cache")); }
+    // Where Qt looks when the runtime folder it is given is unusable.
+    QString DefaultRuntime() const {
+        return Root.filePath(QStringLiteral("runtime-") +
+                             QString::fromLocal8Bit(getpwuid(geteuid())->pw_name));
+    }
+
+private:
+    static constexpr const char* Variables[] = {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "TMPDIR"};
+    QTemporaryDir Root;
+    QByteArrayList Saved;
+};
+
+const QString Key = QStringLiteral("QuorbelInstance0123456789abcdef0123456789abcdef");
+
+TEST(SingleInstanceTest, ALockThatCannotBeOpenedFailsWithItsPathAndReason) {
+    const TLockFolders folders;
+    const QString lock = folders.Runtime() + QLatin1Char('/') + Key + QStringLiteral(".lock");
+    ASSERT_TRUE(QDir().mkdir(lock)); // a folder where the lock file belongs
+    TSingleInstance instance(Key);
+    EXPECT_EQ(instance.Acquire(), TSingleInstance::TAcquired::Failed);
+    EXPECT_TRUE(instance.FailureText().contains(lock)) << instance.FailureText().toStdString();
+    EXPECT_TRUE(instance.FailureText().startsWith(QStringLiteral("二重起動")));
+    EXPECT_TRUE(instance.FailureText().contains(QStringLiteral("directory")))
+        << instance.FailureText().toStdString();
+}
+
+// A runtime folder of another user's is unusable; the lock then lives in a
+// folder of the user's cache that only the user may enter, or nowhere.
+TEST(SingleInstanceTest, WithoutAUsableRuntimeFolderTheLockStaysPrivate) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to give a folder to another user";
+    const TLockFolders folders;
+    ASSERT_TRUE(QDir().mkdir(folders.DefaultRuntime(),
+                             QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    ASSERT_TRUE(TOrdinaryUser::Own(folders.Runtime()));
+    ASSERT_TRUE(TOrdinaryUser::Own(folders.DefaultRuntime()));
+    {
+        TSingleInstance instance(Key);
+        ASSERT_EQ(instance.Acquire(), TSingleInstance::TAcquired::Acquired)
+            << instance.FailureText().toStdString();
+        EXPECT_EQ(QFileInfo(instance.LockPath()).path(),
+                  folders.Cache() + QStringLiteral("/quorbel"));
+        struct stat info {};
+        ASSERT_EQ(
+            ::stat(QFile::encodeName(folders.Cache() + QStringLiteral("/quorbel")).constData(),
+                   &info),
+            0);
+        EXPECT_EQ(info.st_mode & 0777, 0700u);
+        TSingleInstance second(Key);
+        EXPECT_EQ(second.Acquire(), TSingleInstance::TAcquired::Running);
+    }
+    // The fallback folder left by another user, open to all: not used.
+    const QByteArray fallback = QFile::encodeName(folders.Cache() + QStringLiteral("/quorbel"));
+    ASSERT_EQ(::chmod(fallback.constData(), 0777), 0);
+    ASSERT_TRUE(TOrdinaryUser::Own(folders.Cache() + QStringLiteral("/quorbel")));
+    TSingleInstance instance(Key);
+    EXPECT_EQ(instance.Acquire(), TSingleInstance::TAcquired::Failed);
+    EXPECT_TRUE(instance.FailureText().contains(QString::fromUtf8(fallback)));
+}
+
+// The program tells the user instead of ending without a word: it shows its
+// message box (closed here by SIGTERM, as a modal dialog is) and ends with a
+// failure status.
+TEST(SingleInstanceTest, TheProgramReportsALockItCannotOpen) {
+    const TProgramCopy here;
+    QTemporaryDir runtime;
+    QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_TRUE(QDir(runtime.path())
+                    .mkdir(InstanceName(QFileInfo(here.Program()).canonicalFilePath()) +
+                           QStringLiteral(".lock")));
+    QProcess program;
+    QByteArray log;
+    here.Start(program, runtime.path());
+    ASSERT_TRUE(WaitForLog(program, log, "cannot open the lock")) << log.toStdString();
+    program.terminate();
+    ASSERT_TRUE(program.waitForFinished(WaitMsecs));
+    EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program.exitCode(), EXIT_FAILURE);
+    EXPECT_FALSE(here.Settings().contains("[FormMain]"));
 }
 
 } // namespace

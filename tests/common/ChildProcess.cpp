@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/prctl.h>
@@ -19,7 +21,8 @@ constexpr auto EndStep = std::chrono::milliseconds(10);
 } // namespace
 
 TChildProcess::TChildProcess(const QString& program, const QStringList& args,
-                             const QStringList& environment) {
+                             const QStringList& environment)
+    : Program(program) {
     int pipeEnds[2];
     if (pipe2(pipeEnds, O_CLOEXEC) != 0)
         return;
@@ -69,24 +72,50 @@ TChildProcess::TChildProcess(const QString& program, const QStringList& args,
 TChildProcess::~TChildProcess() {
     if (Output >= 0)
         close(Output);
-    if (Pid <= 0)
-        return;
-    kill(Pid, SIGTERM);
-    const auto deadline = std::chrono::steady_clock::now() + EndWait;
-    while (waitpid(Pid, nullptr, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
+    if (IsRunning()) {
+        kill(Pid, SIGTERM);
+        const auto deadline = std::chrono::steady_clock::now() + EndWait;
+        int status = 0;
+        pid_t done = 0;
+        while ((done = waitpid(Pid, &status, WNOHANG)) == 0 &&
+               std::chrono::steady_clock::now() <= deadline)
+            std::this_thread::sleep_for(EndStep);
+        if (done == 0) {
             kill(Pid, SIGKILL);
-            waitpid(Pid, nullptr, 0);
-            return;
+            done = waitpid(Pid, &status, 0);
         }
-        std::this_thread::sleep_for(EndStep);
+        if (done == Pid)
+            Reaped(status);
+    }
+    if (CheckEnd && EndStatus >= 0) {
+        const QString problem = EndProblem();
+        if (!problem.isEmpty())
+            ADD_FAILURE() << Program.toStdString() << " ended with " << problem.toStdString();
     }
 }
 
 bool TChildProcess::IsRunning() {
-    if (Pid > 0 && waitpid(Pid, nullptr, WNOHANG) != 0)
-        Pid = -1; // ended and reaped: nothing left to end
+    int status = 0;
+    if (Pid > 0 && waitpid(Pid, &status, WNOHANG) == Pid)
+        Reaped(status); // nothing left to end
     return Pid > 0;
+}
+
+void TChildProcess::Reaped(int status) {
+    EndStatus = status;
+    Pid = -1;
+}
+
+QString TChildProcess::EndProblem() const {
+    if (EndStatus < 0)
+        return QStringLiteral("still running");
+    if (WIFEXITED(EndStatus))
+        return WEXITSTATUS(EndStatus) == 0
+                   ? QString()
+                   : QStringLiteral("exit status %1").arg(WEXITSTATUS(EndStatus));
+    if (WIFSIGNALED(EndStatus) && WTERMSIG(EndStatus) != SIGTERM)
+        return QStringLiteral("signal %1").arg(WTERMSIG(EndStatus));
+    return {};
 }
 
 QByteArray TChildProcess::ReadLine(int msecs) {

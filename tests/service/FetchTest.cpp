@@ -1,12 +1,15 @@
+#include <algorithm>
 #include <chrono>
 #include <memory>
 #include <regex>
+#include <thread>
 
 #include <gtest/gtest.h>
 
 #include <QFile>
 
 #include "RecordingServer.h"
+#include "RetryBackoff.h"
 #include "TestPaths.h"
 #include "TimeoutsOverride.h"
 #include "TwitterFriends.h"
@@ -39,7 +42,11 @@ public:
         : Server([this](const httplib::Request& request, httplib::Response& response) {
               Answer(request, response);
           }),
-          Timeline(ServiceFixture(timelineFixture, host.isEmpty() ? Server.HostPort() : host)) {}
+          Timeline(ServiceFixture(timelineFixture, host.isEmpty() ? Server.HostPort() : host)) {
+        // Failures of an earlier test's server (whose port this one may have
+        // now) do not carry over.
+        TRetryBackoff::Shared()->Clear();
+    }
 
     TRecordingServer Server;
     QByteArray Timeline;
@@ -68,6 +75,9 @@ private:
             response.set_header("Location", "http://example.com/302");
         } else if (path == "/s/nolocation") {
             response.status = 301;
+        } else if (path.starts_with("/silent/")) {
+            while (!Server.ReleaseRequested())
+                std::this_thread::sleep_for(10ms);
         } else if (path.starts_with("/icon/")) {
             QFile file(
                 TestDataPath(QStringLiteral("service/") + QString::fromStdString(path.substr(6))));
@@ -113,7 +123,7 @@ TEST(Fetch, ShortUrlsAreExpandedByOneHeadEach) {
               OutcomeDone);
 
     const QString hostPort = QString::fromLatin1(service.Server.HostPort());
-    ASSERT_EQ(seen.size(), 5u);
+    ASSERT_EQ(seen.size(), 6u);
     EXPECT_EQ(seen[0].Text,
               QStringLiteral(
                   "見て http://example.com/長い/path と http://example.com/長い/path もう一度"));
@@ -123,12 +133,17 @@ TEST(Fetch, ShortUrlsAreExpandedByOneHeadEach) {
     EXPECT_EQ(
         seen[4].Text,
         QStringLiteral("普通の http://%1/page と http://example.com/長い/path").arg(hostPort));
+    // The prefix inside another address does not make it a short URL: a
+    // status does not choose the host the client asks.
+    EXPECT_EQ(seen[5].Text,
+              QStringLiteral("寄り道 http://%1/steal?u=http://%1/s/abc").arg(hostPort));
     // No cache of expansions, no request for other addresses; the short-URL
     // requests carry nothing of the account.
     EXPECT_EQ(service.Targets("/s/"),
               (std::vector<std::string>{"HEAD /s/abc", "HEAD /s/moved302", "HEAD /s/nolocation",
                                         "HEAD /s/abc"}));
     EXPECT_TRUE(service.Targets("/page").empty());
+    EXPECT_TRUE(service.Targets("/steal").empty());
     for (const TRecordedRequest& r : service.Server.Requests()) {
         if (r.Target.starts_with("/s/")) {
             EXPECT_FALSE(r.HasHeader("Authorization"));
@@ -145,7 +160,7 @@ TEST(Fetch, NoShortUrlRequestWhenSwitchedOff) {
                         [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
               OutcomeDone);
     EXPECT_EQ(service.Server.Requests().size(), 1u);
-    ASSERT_EQ(seen.size(), 5u);
+    ASSERT_EQ(seen.size(), 6u);
     EXPECT_TRUE(seen[0].Text.contains(QStringLiteral("/s/abc")));
 }
 
@@ -153,7 +168,7 @@ TEST(Fetch, UnreachableShortUrlSkipsTheRestOfItsStatusOnly) {
     TFetchService service(QStringLiteral("timeline_dead_short_url.json"));
     service.Timeline.replace("{{DEADPORT}}", QByteArray::number(UnusedPort()));
     TRequestSettings settings = FetchSettings(service.Server, true, false);
-    settings.ShortURLPrefix = QStringLiteral("/s/"); // matched anywhere in an address
+    settings.ShortURLPrefix = QStringLiteral("http://127.0.0.1:"); // both servers' addresses
     std::vector<TSeen> seen;
     EXPECT_EQ(RunWorker(new TTwitterFriends(settings),
                         [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
@@ -161,6 +176,62 @@ TEST(Fetch, UnreachableShortUrlSkipsTheRestOfItsStatusOnly) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_TRUE(seen[0].Text.endsWith(service.Server.HostPort() + "/s/abc"));
     EXPECT_EQ(seen[1].Text, QStringLiteral("無事 http://example.com/長い/path"));
+}
+
+// A short URL whose server is unreachable pauses after its failure: the next
+// fetch skips it and expands the rest of its status.
+TEST(Fetch, AFailedShortUrlIsNotAskedAgainByTheNextFetch) {
+    TFetchService service(QStringLiteral("timeline_dead_short_url.json"));
+    service.Timeline.replace("{{DEADPORT}}", QByteArray::number(UnusedPort()));
+    TRequestSettings settings = FetchSettings(service.Server, true, false);
+    settings.ShortURLPrefix = QStringLiteral("http://127.0.0.1:");
+    auto failures = std::make_shared<TRetryBackoff>();
+    std::vector<TSeen> seen;
+    for (int run = 0; run < 2; ++run) {
+        auto* fetch = new TTwitterFriends(settings);
+        fetch->SideFailures = failures;
+        EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+                  OutcomeDone);
+    }
+    EXPECT_EQ(failures->Count(), 1);
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_TRUE(seen[0].Text.endsWith(QStringLiteral("/s/dead の後 http://example.com/長い/path")))
+        << seen[0].Text.toStdString();
+}
+
+// Eight icon servers that never answer and one that does: the icons of one
+// fetch together end within the side total, a few at a time, so the fetch
+// hands back without the silent ones instead of waiting for each in turn, and
+// the one that answers is not kept waiting behind them. The next fetch does
+// not wait for the same silent ones again.
+TEST(Fetch, SilentIconsHoldAFetchNoLongerThanTheSideTotal) {
+    const TTimeoutsOverride timeouts({.Main = {}, .Side = {.Deadline = 1s}, .SideTotal = 1s});
+    TFetchService service(QStringLiteral("timeline_silent_icons.json"));
+    auto failures = std::make_shared<TRetryBackoff>();
+    TImageList images(Mark());
+    std::vector<std::vector<std::string>> asked;
+    for (int run = 0; run < 2; ++run) {
+        const size_t before = service.Targets("/silent/").size();
+        auto* fetch = new TTwitterFriends(FetchSettings(service.Server, false, true));
+        fetch->IconList = std::make_shared<TIconList>();
+        fetch->ImageList = &images;
+        fetch->SideFailures = failures;
+        std::vector<TSeen> seen;
+        EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+                  OutcomeDone);
+        ASSERT_EQ(seen.size(), 9u);
+        for (size_t i = 0; i < seen.size(); ++i)
+            EXPECT_EQ(seen[i].IconIndex >= 1, i == 1) << i;
+        const std::vector<std::string> targets = service.Targets("/silent/");
+        asked.emplace_back(targets.begin() + qsizetype(before), targets.end());
+    }
+    // The first few silent servers (as many as are asked at a time) use up
+    // the time of the side requests; each asked address pauses, so the second
+    // fetch asks others.
+    EXPECT_LT(asked[0].size(), 8u);
+    ASSERT_FALSE(asked[1].empty());
+    for (const std::string& target : asked[1])
+        EXPECT_EQ(std::count(asked[0].begin(), asked[0].end(), target), 0) << target;
 }
 
 TEST(Fetch, IconsAreDownloadedOnceSqueezedAndIndexedFromOne) {
@@ -179,10 +250,12 @@ TEST(Fetch, IconsAreDownloadedOnceSqueezedAndIndexedFromOne) {
     const std::vector<int> indices = {1, 2, 3, 4, 5, -1, 4, -1};
     for (size_t i = 0; i < seen.size(); ++i)
         EXPECT_EQ(seen[i].IconIndex, indices[i]) << i;
-    EXPECT_EQ(service.Targets("/icon/"),
-              (std::vector<std::string>{"GET /icon/icon48.bmp", "GET /icon/icon48.jpg",
-                                        "GET /icon/icon48.gif", "GET /icon/icon48.png",
-                                        "GET /icon/wide40x20.png", "GET /icon/error_page.html"}));
+    // A few at a time, so in any order.
+    std::vector<std::string> asked = service.Targets("/icon/");
+    std::sort(asked.begin(), asked.end());
+    EXPECT_EQ(asked, (std::vector<std::string>{"GET /icon/error_page.html", "GET /icon/icon48.bmp",
+                                               "GET /icon/icon48.gif", "GET /icon/icon48.jpg",
+                                               "GET /icon/icon48.png", "GET /icon/wide40x20.png"}));
     EXPECT_EQ(images.Count(), 6);
     EXPECT_EQ(icons->Count(), 5);
     EXPECT_EQ(icons->IndexOfURL("http://" + service.Server.HostPort() + "/icon/icon48.gif"), 3);
@@ -216,10 +289,39 @@ TEST(Fetch, KnownIconsAreNotFetchedAgain) {
         fetch->ImageList = &images;
         EXPECT_EQ(RunWorker(fetch), OutcomeDone);
     }
-    // The second run asks only for the page that was no icon.
-    EXPECT_EQ(service.Targets("/icon/").size(), 7u);
+    // The page that was no icon pauses after its failure: the second run
+    // asks for nothing.
+    EXPECT_EQ(service.Targets("/icon/").size(), 6u);
     EXPECT_EQ(images.Count(), 6);
     EXPECT_EQ(icons->Count(), 5);
+}
+
+// With room for two icons, a page of five new ones keeps the last two: the
+// cache holds only addresses whose images are still there, and each status
+// carries an index that draws its own icon or none.
+TEST(Fetch, AFullIconCacheGivesTheLeastRecentlyUsedPlaceAway) {
+    TFetchService service(QStringLiteral("timeline_icons.json"));
+    auto icons = std::make_shared<TIconList>();
+    TImageList images(Mark(), 2);
+    std::vector<TSeen> seen;
+    auto* fetch = new TTwitterFriends(FetchSettings(service.Server, false, true));
+    fetch->IconList = icons;
+    fetch->ImageList = &images;
+    EXPECT_EQ(RunWorker(fetch, [&](const TTwitterFetch& f) { seen = SeenStatuses(f); }),
+              OutcomeDone);
+    EXPECT_EQ(images.Count(), 3);
+    EXPECT_EQ(icons->Count(), 2);
+    ASSERT_EQ(seen.size(), 8u);
+    int drawn = 0;
+    for (const TSeen& status : seen) {
+        if (images.Holds(status.IconIndex)) {
+            ++drawn;
+            EXPECT_EQ(images.At(status.IconIndex).cacheKey(), status.Icon.cacheKey());
+        }
+    }
+    EXPECT_EQ(drawn, 3); // the png, the wide png and the png met again
+    for (qsizetype i = 0; i < icons->Count(); ++i)
+        EXPECT_TRUE(images.Holds(icons->At(i).Index));
 }
 
 TEST(Fetch, NoIconRequestWhenSwitchedOff) {

@@ -1,6 +1,8 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <QFileInfo>
+#include <QThread>
 #include <memory>
 
 #include "ChildProcess.h"
@@ -24,6 +26,7 @@ protected:
             program, QStringList{QStringLiteral("--port"), QStringLiteral("0"),
                                  QStringLiteral("--user"), QStringLiteral("demo"),
                                  QStringLiteral("--password"), QStringLiteral("demo")});
+        Process->CheckEnd = true;
         const QByteArray port = Process->ReadLine(10000);
         ASSERT_FALSE(port.isEmpty());
         const QString base = QStringLiteral("http://127.0.0.1:") + QString::fromLatin1(port);
@@ -38,6 +41,40 @@ protected:
     std::unique_ptr<TChildProcess> Process;
     TRequestSettings Settings;
 };
+
+// The helper that runs wassrd tells how a program ended, so a sanitizer
+// finding inside it (a non-zero status) fails the test.
+TEST(ChildProcess, AProgramThatDoesNotEndAsAskedFailsTheTest) {
+    const auto shell = [](const char* script) {
+        return std::make_unique<TChildProcess>(
+            QStringLiteral("/bin/sh"),
+            QStringList{QStringLiteral("-c"), QString::fromLatin1(script)});
+    };
+    // Ending by itself with status 0, or by the SIGTERM sent: no failure.
+    for (const char* script : {"exit 0", "exec sleep 30"}) {
+        const auto process = shell(script);
+        process->CheckEnd = true;
+    }
+    const struct {
+        const char* Script;
+        const char* Problem;
+    } cases[] = {{"exit 23", "exit status 23"}, {"kill -SEGV $$", "signal 11"}};
+    for (const auto& c : cases) {
+        const auto process = shell(c.Script);
+        process->ReadAll(10000);
+        while (process->IsRunning())
+            QThread::msleep(10);
+        EXPECT_EQ(process->EndProblem(), QString::fromLatin1(c.Problem)) << c.Script;
+    }
+    EXPECT_NONFATAL_FAILURE(
+        {
+            TChildProcess process(QStringLiteral("/bin/sh"),
+                                  {QStringLiteral("-c"), QStringLiteral("exit 23")});
+            process.CheckEnd = true;
+            process.ReadAll(10000);
+        },
+        "ended with exit status 23");
+}
 
 TEST_F(Wassrd, TimelineWithShortUrlsAndIconsThenAPostThatShowsUp) {
     auto icons = std::make_shared<TIconList>();

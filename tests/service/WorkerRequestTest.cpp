@@ -105,31 +105,47 @@ TEST(WorkerRequest, EachWorkerSendsItsExactRequest) {
     }
 }
 
-// A rid is server text: it stays inside its own form field and path segment.
-TEST(WorkerRequest, ARidCannotAddAFieldOrLeaveItsPathSegment) {
-    const TWireCase cases[] = {
-        {"reply to a hostile rid", Runner<TTwitterUpdate>([](TTwitterUpdate& w) {
-             w.Status = "hi";
-             w.ReplyStatusRid = "r1&status=HIJACK&x=";
-         }),
-         "POST", "/statuses/update.json", "HTTP/1.0", true, true,
-         "status=hi&source=Quorbel&reply_status_rid=r1%26status%3DHIJACK%26x%3D&"},
-        {"favourite of a hostile rid", Runner<TTwitterFavorite>([](TTwitterFavorite& w) {
-             w.StatusRid = "../../statuses/destroy/77";
-         }),
-         "POST", R"(/favorites/create/\.\.%2F\.\.%2Fstatuses%2Fdestroy%2F77\.json)", "HTTP/1.0",
-         true, true, ""},
-    };
-    for (const TWireCase& c : cases) {
-        SCOPED_TRACE(c.Name);
-        TRecordingServer server(AnswerWell);
-        EXPECT_EQ(c.Run(ServerSettings(server)), OutcomeDone);
-        const auto requests = server.Requests();
-        ASSERT_EQ(requests.size(), 1u);
-        EXPECT_TRUE(std::regex_match(requests[0].Target, std::regex(c.TargetPattern)))
-            << requests[0].Target;
-        EXPECT_EQ(requests[0].Body, c.Body);
+// A rid is server text. Percent-encoding would not keep it in its place: many
+// servers decode "%2F" before routing. Anything but letters, digits, "-" and
+// "_" fails the command without a request; a real rid goes out unchanged.
+TEST(WorkerRequest, ARidThatIsNotPlainIsNeverSent) {
+    const char* hostile[] = {"../../statuses/destroy/77",
+                             "r1&status=HIJACK&x=",
+                             "a%2Fb",
+                             "a b",
+                             "\xe3\x81\x82",
+                             "ok\n",
+                             ""};
+    for (const char* rid : hostile) {
+        for (const bool reply : {true, false}) {
+            SCOPED_TRACE(std::string(reply ? "reply to " : "favourite of ") + "\"" + rid + "\"");
+            if (reply && !*rid)
+                continue; // no rid: a plain post
+            TRecordingServer server(AnswerWell);
+            const std::optional<int> outcome =
+                reply ? Runner<TTwitterUpdate>([rid](TTwitterUpdate& w) {
+                    w.Status = "hi";
+                    w.ReplyStatusRid = rid;
+                })(ServerSettings(server))
+                      : Runner<TTwitterFavorite>([rid](TTwitterFavorite& w) { w.StatusRid = rid; })(
+                            ServerSettings(server));
+            EXPECT_EQ(outcome, OutcomeError);
+            EXPECT_TRUE(server.Requests().empty());
+        }
     }
+    TRecordingServer server(AnswerWell);
+    EXPECT_EQ(Runner<TTwitterFavorite>([](TTwitterFavorite& w) { w.StatusRid = "a-Z_09"; })(
+                  ServerSettings(server)),
+              OutcomeDone);
+    EXPECT_EQ(Runner<TTwitterUpdate>([](TTwitterUpdate& w) {
+                  w.Status = "hi";
+                  w.ReplyStatusRid = "a-Z_09";
+              })(ServerSettings(server)),
+              OutcomeDone);
+    const auto requests = server.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].Target, "/favorites/create/a-Z_09.json");
+    EXPECT_EQ(requests[1].Body, "status=hi&source=Quorbel&reply_status_rid=a-Z_09&");
 }
 
 TEST(WorkerRequest, StatusCodesBecomeOutcomes) {

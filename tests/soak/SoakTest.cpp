@@ -39,6 +39,7 @@ constexpr int TickMsecs = 500;
 const TRequestTimeouts SoakTimeouts{
     .Main = {.Connect = 170ms, .LowSpeed = 1s, .Deadline = 1000ms},
     .Side = {.Connect = 170ms, .LowSpeed = 1s, .Deadline = 250ms},
+    .SideTotal = 250ms,
 };
 
 int EnvInt(const char* name, int fallback) {

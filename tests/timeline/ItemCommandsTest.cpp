@@ -109,6 +109,24 @@ TEST(PropertyTextTest, WritesNineLines) {
     EXPECT_EQ(LocaleDateTimeText(1.0e300), QString());
 }
 
+// Every date a status can carry is shown, the first and last years included.
+TEST(PropertyTextTest, DatesOfAnyYearAreShown) {
+    const TScopedLocale locale(QLocale(QLocale::Japanese, QLocale::Japan));
+    const struct {
+        QDateTime At;
+        const char* Text;
+    } cases[] = {
+        {QDateTime(QDate(1, 1, 1), QTime(0, 0, 1)), "0001/01/01 0:00:01"},
+        {QDateTime(QDate(1899, 12, 29), QTime(23, 0)), "1899/12/29 23:00:00"},
+        {QDateTime(QDate(2100, 3, 1), QTime(12, 0)), "2100/03/01 12:00:00"},
+        {QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)), "9999/12/31 23:59:59"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LocaleDateTimeText(QDateTimeToDateTime(c.At)), QString::fromUtf8(c.Text));
+    // The last second the service can send, seen nine hours east of UTC.
+    EXPECT_FALSE(LocaleDateTimeText(EpochToDateTime(253402300799.0, 9)).isEmpty());
+}
+
 // The user's locale writes the date and the long time: its order, its
 // separators, its hour clock, always with the seconds.
 TEST(PropertyTextTest, TheTimeIsWrittenTheLocalesWay) {

@@ -85,6 +85,30 @@ TEST(DrawnTextTest, LeavesOutBidiControlsAndMapsPositions) {
     EXPECT_EQ(DrawnText(QStringLiteral("\u200Fmark stays")), QStringLiteral("\u200Fmark stays"));
 }
 
+TEST(DrawnTextTest, LeavesOutControlCharactersAndCopiesThem) {
+    const QString nul(QChar(0));
+    const struct {
+        QString Source;
+        QString Drawn;
+    } cases[] = {
+        {QStringLiteral("ta\nro"), QStringLiteral("taro")},
+        {QStringLiteral("a\tb\r\nc"), QStringLiteral("abc")},
+        {QStringLiteral("x") + nul + QStringLiteral("y"), QStringLiteral("xy")},
+        {QStringLiteral("\x1B[31m\x7F\u0085\u009F!"), QStringLiteral("[31m!")},
+        {QStringLiteral("\u00A0\u00E9 \u3042"), QStringLiteral("\u00A0\u00E9 \u3042")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Source.toStdString());
+        const TDrawnText drawn(c.Source);
+        EXPECT_EQ(drawn.Text(), c.Drawn);
+        EXPECT_EQ(IsDrawnAsStored(c.Source), c.Source == c.Drawn);
+        EXPECT_EQ(drawn.CopyText(0, drawn.Text().size()), c.Source);
+    }
+    const TDrawnText id(QStringLiteral("ta\nro"));
+    EXPECT_EQ(id.DrawnPosition(2), 2); // the line feed: where "r" is drawn
+    EXPECT_EQ(id.SourcePosition(2), 3);
+}
+
 TEST(DrawnTextTest, EmojiSequencesShiftLaterPositions) {
     // The flag is four code units drawn for one stored; the keycap two.
     const QString source = QStringLiteral("a\uE50Bb\uE6E0@c");

@@ -56,6 +56,14 @@ TEST(UrlCharsTest, ClassifiesLinkCharacters) {
         EXPECT_FALSE(IsIdChar(c)) << c;
 }
 
+TEST(IsPlainRidTest, LettersDigitsHyphenAndUnderscoreOnly) {
+    EXPECT_TRUE(IsPlainRid("Ab12-cd_34"));
+    for (const QByteArray& rid :
+         {QByteArray(), QByteArray("a/b"), QByteArray("a.b"), QByteArray("a%2F"),
+          QByteArray("a\0b", 3), QByteArray("\xe3\x81\x82")})
+        EXPECT_FALSE(IsPlainRid(rid)) << rid.toHex().constData();
+}
+
 TEST(IsWebAddressTest, OnlyHttpAndHttps) {
     EXPECT_TRUE(IsWebAddress(QStringLiteral("http://wassr.jp/user/taro")));
     EXPECT_TRUE(IsWebAddress(QStringLiteral("HTTPS://example.com/")));

@@ -33,10 +33,19 @@ public:
         }
         Port = Process.readLine().trimmed().toInt();
     }
+    // It ends cleanly on SIGTERM; any other end (a sanitizer finding inside
+    // it gives a non-zero status) fails the test instead of going unseen.
     ~TWassrd() {
-        Process.terminate();
-        if (!Process.waitForFinished(5000))
-            Process.kill();
+        if (Process.state() != QProcess::NotRunning) {
+            Process.terminate();
+            if (!Process.waitForFinished(5000)) {
+                Process.kill();
+                Process.waitForFinished(5000);
+                ADD_FAILURE() << "wassrd did not end on SIGTERM";
+            }
+        }
+        EXPECT_EQ(Process.exitStatus(), QProcess::NormalExit) << "wassrd crashed";
+        EXPECT_EQ(Process.exitCode(), 0) << "wassrd ended with a failure status";
     }
 
     httplib::Client Client(const char* user = "demo", const char* password = "demo") const {
