@@ -13,7 +13,10 @@ constexpr int StartMsecs = 10000;
 
 TWassrdServer::TWassrdServer(const QStringList& args)
     : Process(BuildPath(QStringLiteral("wassrd")), QStringList{"--rate", "0"} + args),
-      FPort(Process.ReadLine(StartMsecs).toInt()) {}
+      FPort(Process.ReadLine(StartMsecs).toInt()) {
+    // A service that ends badly (a sanitizer finding, a crash) fails the test.
+    Process.CheckEnd = true;
+}
 
 TWassrdServer::~TWassrdServer() = default;
 
