@@ -1,5 +1,7 @@
 #include "Search.h"
 
+#include <vector>
+
 #include <QStringMatcher>
 
 #include "DrawnText.h"
@@ -72,6 +74,7 @@ int SearchTimeline(TStatusLists& lists, const QString& query, bool reverseSort) 
     const TStatusListModel& timeline = lists.Timeline();
     TStatusListModel& result = lists.List(TabSearch);
     result.Clear();
+    std::vector<TListRow> found;
     QString joined;
     for (int r = 0; r < timeline.Count(); ++r) {
         PrefetchAhead(timeline, r);
@@ -85,8 +88,9 @@ int SearchTimeline(TStatusLists& lists, const QString& query, bool reverseSort) 
         if (!finder.In(joined))
             continue;
         // The timeline row already shows the record with its reply prefix.
-        result.AppendRow({row.Item, row.Item->UserID, row.Text, row.ImageIndex, row.StateIndex});
+        found.push_back({row.Item, row.Item->UserID, row.Text, row.ImageIndex, row.StateIndex});
     }
+    result.AppendRows(std::move(found));
     result.Sort(reverseSort);
     return result.Count();
 }

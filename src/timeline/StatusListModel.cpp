@@ -83,6 +83,44 @@ int TStatusListModel::InsertRow(int pos, TListRow row) {
     return pos;
 }
 
+void TStatusListModel::AppendRows(std::vector<TListRow> rows) {
+    if (rows.empty())
+        return;
+    // What can fail comes before the views hear of the rows.
+    std::vector<std::unique_ptr<TListRow>> owned;
+    owned.reserve(rows.size());
+    for (TListRow& row : rows)
+        owned.push_back(std::make_unique<TListRow>(std::move(row)));
+    const TQuorbelItem* previous = Rows.empty() ? nullptr : Rows.back()->Item;
+    const bool reverse = IsReverse(SortState);
+    for (const auto& row : owned) {
+        if (SortState != TSortState::Unsorted && previous &&
+            CompareByDate(previous, row->Item, reverse) > 0)
+            SortState = TSortState::Unsorted;
+        previous = row->Item;
+    }
+    const int first = Count();
+    beginInsertRows({}, first, first + int(owned.size()) - 1);
+    try {
+        for (auto& row : owned) {
+            TrackState(row.get(), StateNone, row->StateIndex);
+            Rows.push_back(std::move(row));
+        }
+    } catch (...) {
+        // Rows that could not be taken in leave the list as it was; the views,
+        // told of rows to come, are made to read it afresh.
+        while (Count() > first) {
+            NewRows.erase(Rows.back().get());
+            Rows.pop_back();
+        }
+        endInsertRows();
+        beginResetModel();
+        endResetModel();
+        throw;
+    }
+    endInsertRows();
+}
+
 int TStatusListModel::InsertSorted(TListRow row, bool reverse) {
     Sort(reverse);
     // News usually belongs at one end: skip the search there.

@@ -3,6 +3,7 @@
 #include <deque>
 #include <memory>
 #include <unordered_set>
+#include <vector>
 
 #include <QAbstractTableModel>
 
@@ -42,6 +43,9 @@ public:
     // Inserts at position pos (0 = top, Count() = bottom); returns the position.
     int InsertRow(int pos, TListRow row);
     int AppendRow(TListRow row) { return InsertRow(Count(), std::move(row)); }
+    // Appends the rows in their order, told to the views as one insertion:
+    // the search fills its list with thousands at once.
+    void AppendRows(std::vector<TListRow> rows);
     // Inserts where the row belongs in a list sorted by CompareByDate; sorts the
     // list first when it is not known to be sorted in that direction.
     int InsertSorted(TListRow row, bool reverse);
