@@ -93,24 +93,24 @@ private:
     QProcess Process;
 };
 
-// A folder of its own with a copy of the program and settings that point
-// every address at the service: the program starts with an account.
+// The service, and a folder of its own with a copy of the program and
+// settings that point every address at it: the program starts with an account.
 class TProgramFolder final {
 public:
-    explicit TProgramFolder(const QString& base)
-        : Program(Folder.filePath(QStringLiteral("quorbel"))) {
+    TProgramFolder() : Program(Folder.filePath(QStringLiteral("quorbel"))) {
         QFile::copy(BuildDir + QStringLiteral("/quorbel"), Program);
         QFile ini(Folder.filePath(QStringLiteral("quorbel.ini")));
         Ready = ini.open(QIODevice::WriteOnly) &&
                 ini.write(QStringLiteral("[Account]\nUsername=demo\nPassword=demo\n[Server]\n"
                                          "ApiURL=%1\nTwitterApiURL=%1\nWebURL=%1\nMakerURL=%1\n"
                                          "ShortURLPrefix=%1/s/\n")
-                              .arg(base)
+                              .arg(Service.Base)
                               .toUtf8()) > 0;
     }
 
     QString Path() const { return Folder.path(); }
 
+    const TService Service;
     const QTemporaryDir Folder;
     const QString Program;
     bool Ready = false;
@@ -119,8 +119,7 @@ public:
 const QString BareWindow = BuildDir + QStringLiteral("/bench/bare_window");
 
 void BM_StartupToFirstPaint(benchmark::State& state) {
-    const TService service;
-    const TProgramFolder folder(service.Base);
+    const TProgramFolder folder;
     if (!folder.Ready) {
         state.SkipWithError("cannot write the settings");
         return;
@@ -154,8 +153,7 @@ BENCHMARK(BM_StartupToFirstPaint)->Iterations(21)->UseManualTime()->Unit(benchma
 constexpr auto Settle = std::chrono::seconds(3);
 
 void BM_ResidentMemory(benchmark::State& state) {
-    const TService service;
-    const TProgramFolder folder(service.Base);
+    const TProgramFolder folder;
     if (!folder.Ready) {
         state.SkipWithError("cannot write the settings");
         return;
